@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the window and the tests need.
+# Idempotent and quick when everything is already there; runs apt-get only for what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-qpa-plugins
+  libpng-dev libjpeg62-turbo-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-ipafont-gothic fonts-ipafont
+)
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(emf2svg printemf xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

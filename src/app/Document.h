@@ -1,0 +1,56 @@
+// The main window's data without the window: the contour data, the graph font, the flags
+// that tie the commands together, the display mode, the caption and the options.
+// Views subscribe to one typed change notification and re-read what they show.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/DisplayMode.h"
+#include "base/FontSpec.h"
+#include "data/PointSet.h"
+#include "options/OptionsModel.h"
+
+namespace tarn {
+
+inline constexpr const char* kInitialCaption = "Tarnplot - ver 2.2";
+inline constexpr const char* kCaptionPrefix = "Tarnplot - ";
+
+enum class DocumentChange { Caption, Mode, Points, Mesh, Font, Picture, Busy };
+
+class Document {
+ public:
+  using Listener = std::function<void(DocumentChange)>;
+
+  PointList DataPoints;
+  TriangleList Mesh;
+  FontSpec GraphFont;
+  bool MeshOutdated = true;
+  bool CancelRequested = false;
+  bool GraphDrawn = false;
+  bool LegendPending = false;
+  DisplayMode Mode;
+  OptionsModel Options;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+
+  // True while a long operation pumps messages; commands that would change the point
+  // set or the mesh must not run meanwhile.
+  bool Busy() const { return busy_; }
+  void SetBusy(bool busy);
+
+  void Notify(DocumentChange change);
+  int Subscribe(Listener listener);
+  void Unsubscribe(int id);
+
+ private:
+  std::string caption_ = kInitialCaption;
+  bool busy_ = false;
+  std::vector<std::pair<int, Listener>> listeners_;
+  int nextListenerId_ = 1;
+};
+
+}  // namespace tarn

@@ -1,0 +1,130 @@
+#include "base/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "base/Errors.h"
+
+namespace tarn {
+
+namespace {
+
+// Decimal digits of |value| rounded to `precision` significant digits, trailing zeros cut,
+// with value = 0.d1d2d3... x 10^pointPosition.
+struct DecimalDigits {
+  std::string Digits;
+  int PointPosition = 0;
+};
+
+DecimalDigits ToDecimalDigits(double magnitude, int precision) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, magnitude);
+  DecimalDigits result;
+  const char* p = buffer;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') result.Digits.push_back(*p);
+  }
+  result.PointPosition = std::atoi(p + 1) + 1;
+  while (result.Digits.size() > 1 && result.Digits.back() == '0') result.Digits.pop_back();
+  return result;
+}
+
+std::string ExponentForm(const DecimalDigits& d, int minExponentDigits) {
+  std::string text(1, d.Digits[0]);
+  if (d.Digits.size() > 1) text += "." + d.Digits.substr(1);
+  int exponent = d.PointPosition - 1;
+  text += 'E';
+  if (exponent < 0) text += '-';
+  std::string digits = std::to_string(std::abs(exponent));
+  if (static_cast<int>(digits.size()) < minExponentDigits) {
+    digits.insert(0, static_cast<std::size_t>(minExponentDigits) - digits.size(), '0');
+  }
+  return text + digits;
+}
+
+std::string FixedForm(const DecimalDigits& d) {
+  const int count = static_cast<int>(d.Digits.size());
+  if (d.PointPosition <= 0) {
+    return "0." + std::string(static_cast<std::size_t>(-d.PointPosition), '0') + d.Digits;
+  }
+  if (d.PointPosition >= count) {
+    return d.Digits + std::string(static_cast<std::size_t>(d.PointPosition - count), '0');
+  }
+  const auto point = static_cast<std::size_t>(d.PointPosition);
+  return d.Digits.substr(0, point) + "." + d.Digits.substr(point);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// from_chars also takes "inf", "nan" and, after a sign we strip, a second sign: the platform's
+// conversion takes only a digit or the point here.
+bool StartsLikeANumber(std::string_view body) {
+  return !body.empty() && (IsDigit(body[0]) || body[0] == '.');
+}
+
+}  // namespace
+
+std::string FloatToText(double value, int precision, int minExponentDigits) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+  if (value == 0) return "0";
+  const std::string sign = value < 0 ? "-" : "";
+  const DecimalDigits d = ToDecimalDigits(std::fabs(value), precision);
+  if (d.PointPosition > precision || d.PointPosition < -4) {
+    return sign + ExponentForm(d, minExponentDigits);
+  }
+  return sign + FixedForm(d);
+}
+
+bool TryTextToFloat(std::string_view text, double& value) {
+  std::string_view body = text;
+  const bool negative = !body.empty() && body[0] == '-';
+  if (!body.empty() && (body[0] == '+' || body[0] == '-')) body.remove_prefix(1);
+  if (!StartsLikeANumber(body)) return false;
+  double magnitude = 0;
+  const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), magnitude);
+  if (end != body.data() + body.size()) return false;
+  if (error == std::errc::result_out_of_range) {
+    // from_chars reports both overflow and underflow; only overflow is an error.
+    std::string copy(body);
+    magnitude = std::strtod(copy.c_str(), nullptr);
+    if (std::isinf(magnitude)) return false;
+  } else if (error != std::errc()) {
+    return false;
+  }
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
+double TextToFloat(std::string_view text) {
+  double value = 0;
+  if (!TryTextToFloat(text, value)) throw ConversionError::NotAFloat(text);
+  return value;
+}
+
+std::int32_t TextToInt(std::string_view text) {
+  std::string_view body = text;
+  const bool negative = !body.empty() && body[0] == '-';
+  if (!body.empty() && (body[0] == '+' || body[0] == '-')) body.remove_prefix(1);
+  if (body.empty() || !IsDigit(body[0])) throw ConversionError::NotAnInteger(text);
+  std::int64_t magnitude = 0;
+  const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), magnitude);
+  if (error != std::errc() || end != body.data() + body.size()) {
+    throw ConversionError::NotAnInteger(text);
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (value < std::numeric_limits<std::int32_t>::min() ||
+      value > std::numeric_limits<std::int32_t>::max()) {
+    throw ConversionError::NotAnInteger(text);
+  }
+  return static_cast<std::int32_t>(value);
+}
+
+double RoundHalfEven(double value) { return std::nearbyint(value); }
+
+std::int64_t RoundToInt(double value) { return static_cast<std::int64_t>(std::nearbyint(value)); }
+
+}  // namespace tarn

@@ -1,0 +1,106 @@
+#include "batch/BatchRunner.h"
+
+#include <functional>
+#include <map>
+
+#include "app/CommandBoundary.h"
+#include "app/ContourDataCommands.h"
+#include "app/Document.h"
+#include "app/SettingsCommands.h"
+#include "base/NumberText.h"
+#include "batch/BatchScript.h"
+#include "batch/BatchUserInterface.h"
+#include "options/SettingsFile.h"
+
+namespace tarn {
+
+namespace {
+
+// One run: the document, the port, and where `print` writes.
+struct BatchSession {
+  Document Doc;
+  BatchUserInterface Ui;
+  std::ostream& Out;
+
+  BatchSession(std::ostream& out, std::ostream& err) : Ui(err), Out(out) {
+    Ui.SetCancelHandler([this] { Doc.CancelRequested = true; });
+  }
+};
+
+void PrintPoints(BatchSession& s) {
+  for (const Points& p : s.Doc.DataPoints) {
+    s.Out << FloatToText(p.X) << '\t' << FloatToText(p.Y) << '\t' << FloatToText(p.Value) << '\n';
+  }
+}
+
+void PrintLines(BatchSession& s, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) s.Out << line << '\n';
+}
+
+void Print(BatchSession& s, const std::string& what) {
+  if (what == "points") PrintPoints(s);
+  if (what == "options") PrintLines(s, OptionLines(s.Doc.Options));
+  if (what == "caption") s.Out << s.Doc.Caption() << '\n';
+  if (what == "changed") s.Out << (s.Doc.Options.SettingsChanged() ? "true" : "false") << '\n';
+  if (what == "mode") s.Out << DescribeMode(s.Doc.Mode) << '\n';
+}
+
+// A command that picks a file in a dialog: the dialog gets the named file.
+std::function<void(BatchSession&, const BatchStep&)> WithFile(void (*command)(Document&, UserInterface&)) {
+  return [command](BatchSession& s, const BatchStep& step) {
+    s.Ui.SetNextFile(step.Args[0]);
+    command(s.Doc, s.Ui);
+  };
+}
+
+void Click(BatchSession& s, const std::string& button) {
+  if (button == "sanp") SanpButtonClick(s.Doc.Mode);
+  if (button == "mesh") MeshButtonClick(s.Doc.Mode);
+  if (button == "contour") ContourButtonClick(s.Doc.Mode);
+  s.Doc.Notify(DocumentChange::Mode);
+}
+
+void Check(BatchSession& s, const std::string& item) {
+  if (item == "show-mesh") ShowMeshItemClick(s.Doc.Mode);
+  if (item == "show-contour") ShowContourItemClick(s.Doc.Mode);
+  s.Doc.Notify(DocumentChange::Mode);
+}
+
+using StepAction = std::function<void(BatchSession&, const BatchStep&)>;
+
+const std::map<std::string, StepAction>& StepActions() {
+  static const std::map<std::string, StepAction> actions = {
+      {"open-contour", WithFile(LoadDataExecute)},
+      {"open-settings", WithFile(ReadSettingsExecute)},
+      {"save-settings", WithFile(SaveSettingsExecute)},
+      {"set", [](BatchSession& s, const BatchStep& step) { ApplyOptionLine(s.Doc.Options, step.Args[0], s.Ui); }},
+      {"answer", [](BatchSession& s, const BatchStep& step) { s.Ui.SetAnswer(step.Args[0] == "yes"); }},
+      {"click", [](BatchSession& s, const BatchStep& step) { Click(s, step.Args[0]); }},
+      {"check", [](BatchSession& s, const BatchStep& step) { Check(s, step.Args[0]); }},
+      {"print", [](BatchSession& s, const BatchStep& step) { Print(s, step.Args[0]); }},
+  };
+  return actions;
+}
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  BatchScript script;
+  try {
+    script = ParseBatchScript(args);
+  } catch (const UsageError& error) {
+    err << "tarnplot: " << error.what() << '\n'
+        << "usage: tarnplot --batch [--keep-going] COMMAND [ARG]...\n";
+    return 2;
+  }
+  BatchSession session(out, err);
+  for (const BatchStep& step : script.Steps) {
+    const int errorsBefore = session.Ui.ErrorCount();
+    RunCommand(session.Ui, [&] { StepActions().at(step.Command)(session, step); });
+    out.flush();
+    if (session.Ui.ErrorCount() > errorsBefore && !script.KeepGoing) return 1;
+  }
+  return session.Ui.ErrorCount() > 0 ? 1 : 0;
+}
+
+}  // namespace tarn

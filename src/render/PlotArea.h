@@ -1,0 +1,31 @@
+// The plot rectangle and the linear map from data to pixels that every renderer shares.
+// `Bottom` and `Top` are distances above the picture's bottom edge; a pixel row is the
+// picture height minus such a distance. Conversions round halves to even.
+#pragma once
+
+#include "base/NumberText.h"
+
+namespace tarn {
+
+struct PlotArea {
+  double Left = 0;
+  double Right = 0;
+  double Bottom = 0;
+  double Top = 0;
+  double XScale = 0;
+  double YScale = 0;
+  double XMin = 0;
+  double XMax = 0;
+  double YMin = 0;
+  double YMax = 0;
+  int PictureHeight = 0;  // H: the height of the picture being recorded
+
+  int DataToPixelX(double x) const { return static_cast<int>(RoundToInt((x - XMin) * XScale + Left)); }
+  int DataToPixelY(double y) const {
+    return PictureHeight - static_cast<int>(RoundToInt((y - YMin) * YScale + Bottom));
+  }
+  // The row of an upward distance u.
+  int Row(double u) const { return PictureHeight - static_cast<int>(RoundToInt(u)); }
+};
+
+}  // namespace tarn
