@@ -1,0 +1,109 @@
+#include "batch/BatchRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "support/TempDir.h"
+
+namespace tarn {
+namespace {
+
+using testing::Cp932;
+using testing::TempDir;
+
+struct BatchResult {
+  int Status;
+  std::string Out;
+  std::string Err;
+};
+
+BatchResult RunTarnplot(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = RunBatch(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class BatchRunner : public ::testing::Test {
+ protected:
+  TempDir dir;
+  std::string data = dir.Write("d.txt", Cp932("横\t縦\t値\r\n0\t0\t1\r\n0.1\t2\t3\r\n"));
+};
+
+TEST_F(BatchRunner, PrintsPointsCaptionAndChangedFlag) {
+  const BatchResult r = RunTarnplot({"open-contour", data, "print", "points", "print", "caption", "print", "changed"});
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Out, "0\t0\t1\n0.100000001490116\t2\t3\nTarnplot - d.txt\ntrue\n");
+  EXPECT_EQ(r.Err, "");
+}
+
+TEST_F(BatchRunner, PrintsTheOptionLinesAsTheSettingsWriterWritesThem) {
+  const BatchResult r = RunTarnplot({"set", "ContourColor:Gray", "set", "XTitle:time", "print", "options"});
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_NE(r.Out.find("XTitle:TIME\n"), std::string::npos);
+  EXPECT_NE(r.Out.find("\nContourColor:Gray\n"), std::string::npos);
+  EXPECT_TRUE(r.Out.starts_with("ShowXTitle:True\n"));
+}
+
+TEST_F(BatchRunner, MessagesAndQuestionsGoToStandardErrorOnOneLine) {
+  const std::string table = dir.Write("t.txt", "\t0\t1\t2\n5\t1\t2\t3\n");
+  const BatchResult r = RunTarnplot({"answer", "no", "open-contour", table, "set", "nonsense"});
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Err,
+            "question: データ形式が表形式だと推測されます\\nこのままだと読み込めません\\n"
+            "表形式として読み込みますか？ [no]\n"
+            "information: データが1つも見当たりません\\nTab区切りであるかを確認してください\n"
+            "warning: 設定ファイルが不正です\n");
+}
+
+TEST_F(BatchRunner, AnErrorStopsTheRunUnlessKeepGoing) {
+  const std::string bad = dir.Write("bad.txt", "X\tY\tZ\n1\t2\tq\n");
+  BatchResult r = RunTarnplot({"open-contour", bad, "print", "caption"});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err, "error: 'q' は浮動小数点数ではありません\n");
+  r = RunTarnplot({"--keep-going", "open-contour", bad, "print", "caption"});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Out, "Tarnplot - bad.txt\n");
+}
+
+TEST_F(BatchRunner, UsageErrorsAreReportedBeforeAnythingRuns) {
+  const std::string target = dir.Path("s.tpf");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"save-settings", target, "click", "foo"},
+           {"save-settings", target, "answer", "maybe"},
+           {"save-settings", target, "save-eps", "f.eps", "purple", "raster"},
+           {"save-settings", target, "bogus"},
+           {"save-settings", target, "open-contour"},
+           {"save-settings", target, "font", "Gothic", "0"},
+           {"save-settings", target, "make-mesh"},  // recognised, not available in this build
+           {}}) {
+    const BatchResult r = RunTarnplot(args);
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_FALSE(std::filesystem::exists(target));
+  }
+}
+
+TEST_F(BatchRunner, SettingsRoundTripAndTheCancelledDialog) {
+  const std::string target = dir.Path("s.tpf");
+  BatchResult r = RunTarnplot({"set", "GraphPattern:2", "set", "Size:Wide", "save-settings", target, "print", "changed"});
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Out, "false\n");
+  r = RunTarnplot({"open-settings", target, "print", "options", "print", "changed"});
+  EXPECT_NE(r.Out.find("GraphPattern:2\n"), std::string::npos);
+  EXPECT_NE(r.Out.find("Size:Wide\n"), std::string::npos);
+  r = RunTarnplot({"set", "ContourColor:Gray", "save-settings", "", "print", "changed"});
+  EXPECT_EQ(r.Out, "true\n");
+  r = RunTarnplot({"open-settings", dir.Path("none.tpf")});
+  EXPECT_EQ(r.Err, "information: 存在しません\n");
+}
+
+TEST_F(BatchRunner, ModeCommands) {
+  const BatchResult r = RunTarnplot({"click", "sanp", "check", "show-mesh", "print", "mode"});
+  EXPECT_EQ(r.Out, "sanp=0 mesh=1 contour=1 show-mesh=1 show-contour=1\n");
+}
+
+}  // namespace
+}  // namespace tarn
