@@ -34,6 +34,17 @@ class Document {
   DisplayMode Mode;
   OptionsModel Options;
 
+  // GraphImage: the size of the picture area and the metafile of the last redraw (empty
+  // until a redraw recorded one).
+  int ImageWidth = 275;
+  int ImageHeight = 275;
+  std::string Picture;
+  int PictureWidth = 0;
+  int PictureHeight = 0;
+  // The main window's outer size that goes with the picture area.
+  int WindowWidth = 390;
+  int WindowHeight = 362;
+
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
 

@@ -6,24 +6,43 @@
 #include "app/CommandBoundary.h"
 #include "app/ContourDataCommands.h"
 #include "app/Document.h"
+#include "app/GraphFontCommand.h"
+#include "app/MeshCommands.h"
+#include "app/Redraw.h"
+#include "app/SaveImage.h"
 #include "app/SettingsCommands.h"
 #include "base/NumberText.h"
 #include "batch/BatchScript.h"
 #include "batch/BatchUserInterface.h"
 #include "options/SettingsFile.h"
+#include "platform/EmfPlayer.h"
+#include "platform/QtFontMetrics.h"
 
 namespace tarn {
 
 namespace {
 
-// One run: the document, the port, and where `print` writes.
+Color HexToColor(const std::string& rrggbb) {
+  const unsigned long value = std::stoul(rrggbb, nullptr, 16);
+  return MakeColor((value >> 16) & 0xFFu, (value >> 8) & 0xFFu, value & 0xFFu);
+}
+
+// One run: the document, the port, the platform's fonts and player, and where `print` writes.
 struct BatchSession {
   Document Doc;
   BatchUserInterface Ui;
   std::ostream& Out;
+  QtFontMetrics Metrics;
+  PlatformServices Platform{Metrics, [this](std::string_view picture) { return RenderPicture(picture); }};
 
   BatchSession(std::ostream& out, std::ostream& err) : Ui(err), Out(out) {
     Ui.SetCancelHandler([this] { Doc.CancelRequested = true; });
+  }
+
+  Bitmap24 RenderPicture(std::string_view picture) const {
+    Bitmap24 raster(Doc.PictureWidth, Doc.PictureHeight);
+    PlayEmf(picture, raster);
+    return raster;
   }
 };
 
@@ -66,6 +85,20 @@ void Check(BatchSession& s, const std::string& item) {
   s.Doc.Notify(DocumentChange::Mode);
 }
 
+// "font FAMILY PIXELS [bold] [italic] [RRGGBB]": the font dialog confirmed with that font.
+FontSpec FontOf(const BatchStep& step) {
+  FontSpec font;
+  font.Face = step.Args[0];
+  font.PixelHeight = std::stoi(step.Args[1]);
+  for (std::size_t i = 2; i < step.Args.size(); ++i) {
+    const std::string& word = step.Args[i];
+    if (word == "bold") font.Bold = true;
+    else if (word == "italic") font.Italic = true;
+    else font.TextColor = HexToColor(word);
+  }
+  return font;
+}
+
 using StepAction = std::function<void(BatchSession&, const BatchStep&)>;
 
 const std::map<std::string, StepAction>& StepActions() {
@@ -78,6 +111,17 @@ const std::map<std::string, StepAction>& StepActions() {
       {"click", [](BatchSession& s, const BatchStep& step) { Click(s, step.Args[0]); }},
       {"check", [](BatchSession& s, const BatchStep& step) { Check(s, step.Args[0]); }},
       {"print", [](BatchSession& s, const BatchStep& step) { Print(s, step.Args[0]); }},
+      {"make-mesh", [](BatchSession& s, const BatchStep&) { MakeMeshExecute(s.Doc, s.Ui); }},
+      {"redraw", [](BatchSession& s, const BatchStep&) { PreRedrawExecute(s.Doc, s.Ui, s.Metrics); }},
+      {"save-image", [](BatchSession& s, const BatchStep& step) {
+         s.Ui.SetNextFile(step.Args[0]);
+         SaveImageExecute(s.Doc, s.Ui, s.Platform);
+       }},
+      {"font", [](BatchSession& s, const BatchStep& step) {
+         s.Ui.SetNextFont(FontOf(step));
+         SetGraphFontExecute(s.Doc, s.Ui);
+       }},
+      {"interrupt", [](BatchSession& s, const BatchStep& step) { s.Ui.InterruptAtPump(std::stoi(step.Args[0])); }},
   };
   return actions;
 }

@@ -1,0 +1,204 @@
+#include "app/Redraw.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "app/BusyScope.h"
+#include "app/CommandBoundary.h"
+#include "app/MeshCommands.h"
+#include "base/NumberText.h"
+#include "canvas/MetafileRecorder.h"
+#include "render/Axes.h"
+#include "render/ColorBar.h"
+#include "render/ContourBands.h"
+#include "render/ContourPixels.h"
+#include "render/MeshDrawing.h"
+#include "render/NiceStep.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr int kFirstMargin = 30;
+constexpr int kLastMargin = 130;
+constexpr int kShrinkFromMargin = 80;
+constexpr int kPanelTop = 32;
+
+struct Extent {
+  double Min = 0;
+  double Max = 0;
+};
+
+// The smallest and largest of one field over all points, starting from point 0.
+template <typename Field>
+Extent ExtentOf(const PointList& points, Field field) {
+  Extent e{field(points[0]), field(points[0])};
+  for (const Points& p : points) {
+    e.Min = std::min<double>(e.Min, field(p));
+    e.Max = std::max<double>(e.Max, field(p));
+  }
+  return e;
+}
+
+// A range from the data (written back into its edits, the switch ticked again) or from the
+// edits when the automatic switch is off.
+Extent ResolveRange(OptionsModel& options, OptionEdit minBox, OptionEdit maxBox, OptionCheck autoSwitch,
+                    Extent data) {
+  if (options.Checked(autoSwitch)) {
+    options.WriteBack(maxBox, data.Max, autoSwitch);
+    options.WriteBack(minBox, data.Min, autoSwitch);
+    return data;
+  }
+  const double max = TextToFloat(options.Text(maxBox));
+  return {TextToFloat(options.Text(minBox)), max};
+}
+
+bool IsDrawableRange(Extent e) { return std::isfinite(e.Min) && std::isfinite(e.Max) && e.Max != e.Min; }
+
+// Below the shrink margin the plot keeps its size and moves right; from it on, the right
+// margin stays 10 and the plot shrinks.
+PlotArea AreaForMargin(int m, int width, int height, Extent x, Extent y) {
+  PlotArea area;
+  area.Left = m;
+  area.Bottom = 50;
+  area.Right = m < kShrinkFromMargin ? width + m - 90 : width - 10;
+  area.Top = m < kShrinkFromMargin ? height - 40 : height - m + 40;
+  area.XScale = (area.Right - area.Left) / (x.Max - x.Min);
+  area.YScale = (area.Top - area.Bottom) / (y.Max - y.Min);
+  area.XMin = x.Min;
+  area.XMax = x.Max;
+  area.YMin = y.Min;
+  area.YMax = y.Max;
+  area.PictureHeight = height;
+  return area;
+}
+
+struct Layout {
+  PlotArea Area;
+  Extent Values;
+  double Step = 0;
+};
+
+// The value range and step of one margin trial.
+void ResolveValues(Document& doc, UserInterface& ui, Layout& layout) {
+  OptionsModel& options = doc.Options;
+  layout.Values = ResolveRange(options, OptionEdit::ValueMinBox, OptionEdit::ValueMaxBox, OptionCheck::ValueMMAuto,
+                               ExtentOf(doc.DataPoints, [](const Points& p) { return p.Value; }));
+  if (options.Checked(OptionCheck::ValueStepAuto)) {
+    layout.Step = NiceStep(layout.Values.Min, layout.Values.Max, ui) / 10;
+    options.WriteBack(OptionEdit::ValueStepBox, layout.Step, OptionCheck::ValueStepAuto);
+  } else {
+    layout.Step = TextToFloat(options.Text(OptionEdit::ValueStepBox));
+  }
+}
+
+// Widens the left margin until the y labels leave more room on the left than on the right.
+Layout SearchMargin(Document& doc, UserInterface& ui, Canvas& measure, Extent x, Extent y) {
+  Layout layout;
+  RenderContext context{measure, doc.Options, ui, doc.CancelRequested, doc.MeshOutdated};
+  for (int m = kFirstMargin; m <= kLastMargin; ++m) {
+    layout.Area = AreaForMargin(m, doc.ImageWidth, doc.ImageHeight, x, y);
+    measure.SetFont(doc.GraphFont);
+    ResolveValues(doc, ui, layout);
+    const int leftmost = MeasureLeftExtent(context, layout.Area);
+    if (leftmost > doc.ImageWidth - layout.Area.Right) return layout;
+  }
+  ui.ShowMessage(MessageKind::Warning, kNoMarginMessage);
+  return layout;
+}
+
+void DrawContourPicture(Document& doc, UserInterface& ui, Canvas& canvas, const Layout& layout) {
+  RenderContext context{canvas, doc.Options, ui, doc.CancelRequested, doc.MeshOutdated};
+  const Color back = doc.Options.GetColor(OptionColor::BKCOLOR);
+  const Color border = doc.Options.GetColor(OptionColor::BDColor);
+  canvas.SetFont(doc.GraphFont);
+  canvas.SetBrushColor(back);
+  canvas.SetPenColor(back);
+  canvas.Rectangle(0, 0, doc.ImageWidth, doc.ImageHeight);
+  canvas.SetPenColor(border);
+  canvas.SetFontColor(border);
+  const Extent v = layout.Values;
+  DrawColorBar(context, layout.Step, layout.Area, v.Min, v.Max);
+  if (doc.Mode.ContourButton) {
+    if (doc.Options.GetFillStyle() == FillStyle::PaintBitMapContour) {
+      DrawContourPixels(context, doc.DataPoints, doc.Mesh, v.Min, v.Max, layout.Area);
+    }
+    DrawContourBands(context, doc.DataPoints, doc.Mesh, v.Min, v.Max, layout.Area, layout.Step);
+  }
+  if (doc.Mode.MeshButton) DrawMesh(context, doc.DataPoints, doc.Mesh, layout.Area);
+  DrawAxes(context, layout.Area, doc.GraphFont);
+}
+
+// Offers the rebuild after a data load; No keeps the old mesh and stops asking.
+void RebuildIfWanted(Document& doc, UserInterface& ui) {
+  if (!doc.MeshOutdated) return;
+  if (ui.Ask(kRebuildQuestion)) {
+    MakeMeshExecute(doc, ui);
+  } else {
+    doc.MeshOutdated = false;
+  }
+}
+
+}  // namespace
+
+bool SizingImageExecute(Document& doc, UserInterface& ui) {
+  const std::int64_t width = RoundToInt(TextToFloat(doc.Options.Text(OptionEdit::ImageWidth)));
+  const std::int64_t height = RoundToInt(TextToFloat(doc.Options.Text(OptionEdit::ImageHeight)));
+  if (width < 1 || height < 1 || width > kMaxImageSide || height > kMaxImageSide) {
+    ui.ShowMessage(MessageKind::Warning, kBadImageSizeMessage);
+    return false;
+  }
+  doc.ImageWidth = static_cast<int>(width);
+  doc.ImageHeight = static_cast<int>(height);
+  doc.WindowWidth = doc.ImageWidth > 382 ? doc.ImageWidth + 20 : 390;
+  doc.WindowHeight = kPanelTop + doc.ImageHeight + 55;
+  doc.Notify(DocumentChange::Picture);
+  return true;
+}
+
+void PreRedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
+  if (RefuseWhileBusy(doc, ui)) return;
+  if (!SizingImageExecute(doc, ui)) return;
+  if (doc.Mode.SanpButton) {
+    // The scatter picture comes with the scatter graphs.
+    ui.ShowMessage(MessageKind::Information, "散布図の描画はまだできません");
+  } else {
+    RedrawExecute(doc, ui, metrics);
+  }
+  doc.GraphDrawn = true;
+}
+
+void RedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
+  if (!SizingImageExecute(doc, ui)) return;
+  doc.CancelRequested = false;
+  if (doc.DataPoints.size() < 2) {
+    ui.ShowMessage(MessageKind::Warning, kNoDataMessage);
+    return;
+  }
+  RebuildIfWanted(doc, ui);
+  const bool usesMesh = doc.Mode.ContourButton || doc.Mode.MeshButton;
+  if (usesMesh && !MeshFitsPoints(doc.Mesh, doc.DataPoints)) {
+    ui.ShowMessage(MessageKind::Warning, kMeshMismatchMessage);
+    return;
+  }
+  const Extent x = ResolveRange(doc.Options, OptionEdit::XMinBox, OptionEdit::XMaxBox, OptionCheck::XMMAuto,
+                                ExtentOf(doc.DataPoints, [](const Points& p) { return p.X; }));
+  const Extent y = ResolveRange(doc.Options, OptionEdit::YminBox, OptionEdit::YMaxBox, OptionCheck::YMMAuto,
+                                ExtentOf(doc.DataPoints, [](const Points& p) { return p.Y; }));
+  if (!IsDrawableRange(x) || !IsDrawableRange(y)) {
+    ui.ShowMessage(MessageKind::Warning, kFlatRangeMessage);
+    return;
+  }
+  BusyScope busy(doc);
+  MetafileRecorder measure(doc.ImageWidth, doc.ImageHeight, metrics);
+  const Layout layout = SearchMargin(doc, ui, measure, x, y);
+  MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics);
+  DrawContourPicture(doc, ui, recorder, layout);
+  doc.Picture = recorder.Finish();
+  doc.PictureWidth = doc.ImageWidth;
+  doc.PictureHeight = doc.ImageHeight;
+  doc.Notify(DocumentChange::Picture);
+}
+
+}  // namespace tarn

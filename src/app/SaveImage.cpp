@@ -1,0 +1,65 @@
+#include "app/SaveImage.h"
+
+#include "base/SplitText.h"
+#include "base/TextFile.h"
+#include "export/RasterEncoders.h"
+
+namespace tarn {
+
+namespace {
+
+std::string OverwriteQuestion(const std::string& fileName) {
+  return "ファイル：" + fileName + "\r\nは既に存在します。上書きしますか？";
+}
+
+std::string UpperAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+// BMP, PNG and JPEG are made from the picture played onto a bitmap of its own size.
+void SaveRaster(const Document& doc, UserInterface& ui, PlatformServices& platform, const std::string& fileName,
+                const std::string& extension) {
+  const Bitmap24 raster = platform.RenderPicture(doc.Picture);
+  if (extension == "BMP") {
+    WriteFileAtomically(fileName, EncodeBmp(raster));
+  } else if (extension == "PNG") {
+    WriteFileAtomically(fileName, EncodePng(raster));
+  } else if (extension == "JPG" || extension == "JPEG") {
+    WriteFileAtomically(fileName, EncodeJpeg(raster));
+  } else {
+    ui.ShowMessage(MessageKind::Warning, kUnknownExtensionMessage);
+  }
+}
+
+}  // namespace
+
+std::string PictureExtension(const std::string& fileName) {
+  std::vector<std::string> fields;
+  if (SplitText(fileName, '.', fields) < 2) return "";
+  return UpperAscii(fields.back());
+}
+
+void SaveImageExecute(Document& doc, UserInterface& ui, PlatformServices& platform) {
+  if (!doc.GraphDrawn || doc.Picture.empty()) {
+    ui.ShowMessage(MessageKind::Warning, kNotDrawnMessage);
+    return;
+  }
+  const auto fileName = ui.ChooseFileToSave({"画像の保存", kPictureFilter, "emf"});
+  if (!fileName) return;
+  if (FileExists(*fileName) && !ui.Ask(OverwriteQuestion(*fileName))) return;
+  const std::string extension = PictureExtension(*fileName);
+  if (extension == "WMF") {
+    ui.ShowMessage(MessageKind::Information, "WMF 形式の保存はまだできません");
+  } else if (extension == "EMF") {
+    WriteFileAtomically(*fileName, doc.Picture);
+  } else if (extension == "EPS") {
+    ui.ShowMessage(MessageKind::Information, "EPS 形式の保存はまだできません");
+  } else {
+    SaveRaster(doc, ui, platform, *fileName, extension);
+  }
+}
+
+}  // namespace tarn

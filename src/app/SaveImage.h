@@ -1,0 +1,26 @@
+// The picture save command: the recorded metafile as EMF, or a raster played from it as
+// BMP, PNG or JPEG, chosen by the text after the file name's last ".".
+#pragma once
+
+#include <string>
+
+#include "app/Document.h"
+#include "app/PlatformServices.h"
+#include "base/UserInterface.h"
+
+namespace tarn {
+
+inline constexpr const char* kNotDrawnMessage = "まだグラフを作成していません";
+inline constexpr const char* kUnknownExtensionMessage = "扱える拡張子タイプではありません";
+inline constexpr const char* kPictureFilter =
+    "すべての画像ファイル (*.jpg;*.jpeg;*.bmp;*.emf;*.wmf:*.png)|*.jpg;*.jpeg;*.bmp;*.emf;*.png;*.eps|"
+    "ビットマップファイル (*.bmp)|*.bmp|JPEG イメージファイル (*.jpg)|*.jpg|"
+    "エンハンス メタファイル (*.emf)|*.emf|PNG イメージファイル(*.png)|*.png|EPS イメージファイル(*.eps)|*.eps";
+
+// Tool-bar "保存".
+void SaveImageExecute(Document& doc, UserInterface& ui, PlatformServices& platform);
+
+// The text after the last "." of the whole name, ASCII letters upper-cased; "" without one.
+std::string PictureExtension(const std::string& fileName);
+
+}  // namespace tarn
