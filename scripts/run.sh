@@ -9,6 +9,6 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/tarnplot
 fi
 mkdir -p out
-build/tarnplot --batch open-contour examples/contour_standard.txt \
-  print caption print options print points > out/example.txt
-echo "No display: the example's data, options and caption are in out/example.txt"
+build/tarnplot --batch open-contour examples/contour_standard.txt make-mesh redraw \
+  save-image out/example.png save-image out/example.emf
+echo "No display: the bundled example is drawn in out/example.png and out/example.emf"

@@ -16,6 +16,7 @@
 #include "batch/BatchUserInterface.h"
 #include "options/SettingsFile.h"
 #include "platform/EmfPlayer.h"
+#include "platform/HeadlessFonts.h"
 #include "platform/QtFontMetrics.h"
 
 namespace tarn {
@@ -137,6 +138,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         << "usage: tarnplot --batch [--keep-going] COMMAND [ARG]...\n";
     return 2;
   }
+  PrepareHeadlessFontSystem();
   BatchSession session(out, err);
   for (const BatchStep& step : script.Steps) {
     const int errorsBefore = session.Ui.ErrorCount();
