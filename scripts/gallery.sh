@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Draws the picture gallery in docs/gallery/ from the bundled example with the batch commands:
+# each fill style, each contour line colour, the three graph patterns, the three colour
+# schemes and the mesh mode. Rerun after changing a renderer and look at the pictures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ -x build/tarnplot ] || scripts/build.sh
+out=docs/gallery
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+draw() {  # draw NAME [batch words...]: the example, meshed, with the given settings
+  local name=$1
+  shift
+  build/tarnplot --batch open-contour examples/contour_standard.txt make-mesh "$@" redraw \
+    save-image "$out/$name.png" 2>/dev/null
+}
+
+draw vector-fill set ContourPattern:Meta
+draw pixel-fill set ContourPattern:Bitmap set ShowContourLine:True
+i=0
+for colour in Black White Reverse Standard BackColor BorderColor; do
+  draw "lines-only-$i-$colour" set ContourPattern:None set ContourLineColor:$colour set BackColor:250:250:235
+  i=$((i + 1))
+done
+for pattern in 1 2 3; do
+  draw "pattern-$pattern" set GraphPattern:$pattern set ShowContourLine:True
+done
+for scheme in Rainbow Gray Contrast; do
+  draw "scheme-$scheme" set ContourColor:$scheme
+done
+draw mesh-mode click contour click mesh
+draw mesh-over-bands check show-mesh set Size:Wide
+draw table-form set ContourFile:Table open-contour examples/contour_table.txt make-mesh
+echo "gallery written to $out"
