@@ -125,6 +125,13 @@ std::int32_t TextToInt(std::string_view text) {
 
 double RoundHalfEven(double value) { return std::nearbyint(value); }
 
-std::int64_t RoundToInt(double value) { return static_cast<std::int64_t>(std::nearbyint(value)); }
+std::int64_t RoundToInt(double value) {
+  // Out of range and NaN saturate instead of being undefined: callers check pixel sizes.
+  constexpr double kLimit = 9.2e18;
+  if (std::isnan(value)) return 0;
+  if (value >= kLimit) return static_cast<std::int64_t>(kLimit);
+  if (value <= -kLimit) return -static_cast<std::int64_t>(kLimit);
+  return static_cast<std::int64_t>(std::nearbyint(value));
+}
 
 }  // namespace tarn

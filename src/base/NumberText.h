@@ -28,7 +28,8 @@ bool TryTextToFloat(std::string_view text, double& value);
 // ("'%s' は整数ではありません") otherwise.
 std::int32_t TextToInt(std::string_view text);
 
-// Round to nearest, halves to even.
+// Round to nearest, halves to even. RoundToInt saturates far outside the 64-bit range and
+// gives 0 for NaN.
 double RoundHalfEven(double value);
 std::int64_t RoundToInt(double value);
 

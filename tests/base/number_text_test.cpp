@@ -107,6 +107,9 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundToInt(-1.5), -2);
   EXPECT_EQ(RoundToInt(2.4999999), 2);
   EXPECT_EQ(RoundHalfEven(137.5), 138.0);
+  EXPECT_EQ(RoundToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+  EXPECT_GT(RoundToInt(1e300), 0);
+  EXPECT_LT(RoundToInt(-std::numeric_limits<double>::infinity()), 0);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(BatchRunner, UsageErrorsAreReportedBeforeAnythingRuns) {
            {"save-settings", target, "bogus"},
            {"save-settings", target, "open-contour"},
            {"save-settings", target, "font", "Gothic", "0"},
-           {"save-settings", target, "make-mesh"},  // recognised, not available in this build
+           {"save-settings", target, "reload"},  // recognised, not available in this build
            {}}) {
     const BatchResult r = RunTarnplot(args);
     EXPECT_EQ(r.Status, 2);
