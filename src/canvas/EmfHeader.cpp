@@ -1,5 +1,6 @@
 #include "canvas/EmfHeader.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "canvas/EmfFormat.h"
@@ -14,8 +15,10 @@ std::int32_t HundredthMm(int pixels) {
   return static_cast<std::int32_t>(std::lround(static_cast<double>(pixels) * 2540.0 / 96.0));
 }
 
+// Clamped to the int range, so a damaged frame gives an absurd size rather than an overflow.
 int PixelsFromHundredthMm(std::int64_t hundredths, std::int32_t devicePx, std::int32_t deviceMm) {
-  return static_cast<int>(std::llround(static_cast<double>(hundredths) * devicePx / (100.0 * deviceMm)));
+  const double pixels = static_cast<double>(hundredths) * devicePx / (100.0 * deviceMm);
+  return static_cast<int>(std::llround(std::clamp(pixels, -2147483648.0, 2147483647.0)));
 }
 
 void WriteBox(ByteWriter& out, const PixelBox& box) {
