@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
-#include "options/RecordingUserInterface.h"
+#include "support/FakeUserInterface.h"
 #include "options/SettingsFile.h"
 #include "support/TempDir.h"
 
 namespace tarn {
 namespace {
 
-using testing::RecordedMessage;
+using testing::ShownMessage;
 
-const RecordedMessage kMalformed{MessageKind::Warning, "設定ファイルが不正です"};
+const ShownMessage kMalformed{MessageKind::Warning, "設定ファイルが不正です"};
 
 class SettingsReaderTest : public ::testing::Test {
  protected:
@@ -34,7 +34,7 @@ class SettingsReaderTest : public ::testing::Test {
 
   testing::TempDir dir;
   OptionsModel model;
-  testing::RecordingUserInterface ui;
+  testing::FakeUserInterface ui;
   std::vector<std::string> seriesBlock;
   int seriesBlockCalls = 0;
 };
@@ -50,7 +50,7 @@ TEST_F(SettingsReaderTest, OneLineChangesOnlyItsOption) {
 
 TEST_F(SettingsReaderTest, MalformedLinesAreReportedEachAndSkipped) {
   Load("ShowXTitle:False\n\nno colon here\rGraphPattern:2");
-  EXPECT_EQ(ui.Messages, (std::vector<RecordedMessage>{kMalformed, kMalformed}));
+  EXPECT_EQ(ui.Messages, (std::vector<ShownMessage>{kMalformed, kMalformed}));
   EXPECT_EQ(ChangedLines(), (Lines{"ShowXTitle:False", "GraphPattern:2"}));
 }
 
@@ -144,7 +144,7 @@ TEST_F(SettingsReaderTest, OneLineCanBeAppliedOnItsOwn) {
 
 TEST_F(SettingsReaderTest, MissingFileChangesNothing) {
   LoadSettings(model, dir.Path("none.tpf"), ui);
-  EXPECT_EQ(ui.Messages, (std::vector<RecordedMessage>{{MessageKind::Information, "存在しません"}}));
+  EXPECT_EQ(ui.Messages, (std::vector<ShownMessage>{{MessageKind::Information, "存在しません"}}));
   EXPECT_TRUE(ChangedLines().empty());
 }
 
@@ -161,7 +161,7 @@ TEST_F(SettingsReaderTest, RefusesBinaryAndHugeFiles) {
   std::string huge = "ContourColor:Gray\nC:";
   huge.resize(kMaxSettingsFileBytes + 1, 'C');
   Load(huge);
-  EXPECT_EQ(ui.Messages, (std::vector<RecordedMessage>{{MessageKind::Warning, refused},
+  EXPECT_EQ(ui.Messages, (std::vector<ShownMessage>{{MessageKind::Warning, refused},
                                                        {MessageKind::Warning, refused}}));
   EXPECT_EQ(model.GetColorScheme(), ColorScheme::RainbowColor);
 

@@ -6,7 +6,7 @@
 #include "data/PointSet.h"
 #include "options/OptionsModel.h"
 #include "render/CallLogCanvas.h"
-#include "render/FakeUserInterface.h"
+#include "support/FakeUserInterface.h"
 #include "render/PlotArea.h"
 #include "render/RenderContext.h"
 

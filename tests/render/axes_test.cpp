@@ -7,7 +7,7 @@
 
 #include "base/Errors.h"
 #include "render/CallLogCanvas.h"
-#include "render/FakeUserInterface.h"
+#include "support/FakeUserInterface.h"
 
 namespace tarn {
 namespace {

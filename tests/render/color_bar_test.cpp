@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "render/CallLogCanvas.h"
-#include "render/FakeUserInterface.h"
+#include "support/FakeUserInterface.h"
 
 namespace tarn {
 namespace {

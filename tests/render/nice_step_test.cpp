@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "render/FakeUserInterface.h"
+#include "support/FakeUserInterface.h"
 #include "render/Ticks.h"
 
 namespace tarn {

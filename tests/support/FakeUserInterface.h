@@ -1,6 +1,6 @@
-// A UserInterface for renderer tests: it records the message boxes and the progress calls,
+// A UserInterface for tests of the renderers and the settings file: it records the message boxes and the progress calls,
 // and lets a test act at a chosen ProcessMessages call (to press "中断", for instance).
-// The dialogs, the clipboard and the timer are not used by the renderers and fail the test.
+// The dialogs, the clipboard and the timer are not expected and fail the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ class FakeUserInterface : public UserInterface {
  private:
   template <typename T>
   T Unused() {
-    ADD_FAILURE() << "a renderer asked the user interface for more than messages and progress";
+    ADD_FAILURE() << "the code under test asked the user interface for more than messages and progress";
     return T{};
   }
 
