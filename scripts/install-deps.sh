@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libpng-dev libjpeg62-turbo-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont

@@ -2,71 +2,61 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QTimer>
+#include <memory>
 
-#include "app/CommandBoundary.h"
-#include "app/ContourDataCommands.h"
 #include "app/Document.h"
-#include "app/SettingsCommands.h"
+#include "platform/FontSystem.h"
+#include "ui/MainWindow.h"
 #include "ui/QtUserInterface.h"
+#include "ui/ScreenshotPort.h"
+#include "ui/ScreenshotRun.h"
 
 namespace tarn {
 
 namespace {
 
-// The first window: caption, the file menu's data and settings commands, and a summary of the
-// loaded data. The full main window replaces it.
-class PlaceholderWindow : public QMainWindow {
- public:
-  PlaceholderWindow() : ui_(this) {
-    ui_.SetCancelHandler([this] { doc_.CancelRequested = true; });
-    summary_ = new QLabel(this);
-    summary_->setAlignment(Qt::AlignCenter);
-    setCentralWidget(summary_);
-    BuildMenus();
-    doc_.Subscribe([this](DocumentChange) { Refresh(); });
-    resize(386, 321);
-    Refresh();
-  }
+// The window font: the gothic face the graph text also maps to, 12 pixels high.
+void UseWindowFont() {
+  QFont font(ResolveFamily(QString::fromStdString(FontSpec().Face)));
+  font.setPixelSize(12);
+  QApplication::setFont(font);
+}
 
- private:
-  void BuildMenus() {
-    QMenu* file = menuBar()->addMenu("ファイル(&F)");
-    QMenu* dataMenu = file->addMenu("データの取り込み(&O)");
-    AddCommand(dataMenu, "等高線データ", LoadDataExecute);
-    file->addSeparator();
-    AddCommand(file, "設定ファイルの読み込み", ReadSettingsExecute);
-    AddCommand(file, "設定ファイルの保存", SaveSettingsExecute);
-    file->addSeparator();
-    file->addAction("終了(&X)", this, &QWidget::close);
+// The program speaks Japanese whatever the locale, and so do Qt's own dialogs and buttons
+// when their translation is installed (Debian: qt6-translations-l10n); else they stay English.
+void UseJapaneseQtTexts(QTranslator& translator) {
+  if (translator.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&translator);
   }
-
-  void AddCommand(QMenu* menu, const char* text, void (*command)(Document&, UserInterface&)) {
-    menu->addAction(text, this, [this, command] { RunCommand(ui_, [&] { command(doc_, ui_); }); });
-  }
-
-  void Refresh() {
-    setWindowTitle(QString::fromStdString(doc_.Caption()));
-    summary_->setText(QString("%1 点のデータ").arg(doc_.DataPoints.size()));
-  }
-
-  Document doc_;
-  QtUserInterface ui_;
-  QLabel* summary_ = nullptr;
-};
+}
 
 }  // namespace
 
 int RunDesktopApp(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tarnplot");
-  QFont font("IPAPGothic");
-  font.setPixelSize(12);
-  QApplication::setFont(font);
-  PlaceholderWindow window;
+  UseWindowFont();
+  QTranslator qtTexts;
+  UseJapaneseQtTexts(qtTexts);
+
+  Document doc;
+  QtUserInterface desktop;
+  const std::optional<ScreenshotRequest> screenshot = ParseScreenshotRequest(QApplication::arguments());
+  std::unique_ptr<ScreenshotPort> scripted;
+  if (screenshot) scripted = std::make_unique<ScreenshotPort>(desktop, screenshot->DataFile.toStdString());
+  UserInterface& ui = scripted ? static_cast<UserInterface&>(*scripted) : desktop;
+
+  // Start-up order: the main window with the options dialog and the About box, then the
+  // progress dialog; all but the main window start hidden.
+  MainWindow window(doc, ui);
+  desktop.AttachTo(&window);
   window.show();
+  if (screenshot) {
+    QTimer::singleShot(0, &window, [&] { QApplication::exit(TakeScreenshots(window, *screenshot)); });
+  }
   return QApplication::exec();
 }
 

@@ -4,13 +4,12 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
-#include <QFontInfo>
 #include <QMessageBox>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
+
+#include "ui/GraphFontDialog.h"
+#include "ui/ProgressDialog.h"
 
 namespace tarn {
 
@@ -32,21 +31,28 @@ QString ToQtFilter(const std::string& filter) {
   return entries.join(";;");
 }
 
-QtUserInterface::~QtUserInterface() {
-  delete progress_;
-  delete timer_;
+QString MessageText(const std::string& text) { return ToQt(text).replace("\r\n", "\n").replace('\r', '\n'); }
+
+QtUserInterface::~QtUserInterface() { delete timer_; }
+
+void QtUserInterface::AttachTo(QWidget* owner) {
+  owner_ = owner;
+  if (!progress_) progress_ = new ProgressDialog(owner);
+  progress_->SetCancelHandler([this] {
+    if (onCancel_) onCancel_();
+  });
 }
 
 void QtUserInterface::ShowMessage(MessageKind kind, const std::string& text) {
   switch (kind) {
-    case MessageKind::Warning: QMessageBox::warning(owner_, kTitle, ToQt(text)); break;
-    case MessageKind::Information: QMessageBox::information(owner_, kTitle, ToQt(text)); break;
-    case MessageKind::Error: QMessageBox::critical(owner_, kTitle, ToQt(text)); break;
+    case MessageKind::Warning: QMessageBox::warning(owner_, kTitle, MessageText(text)); break;
+    case MessageKind::Information: QMessageBox::information(owner_, kTitle, MessageText(text)); break;
+    case MessageKind::Error: QMessageBox::critical(owner_, kTitle, MessageText(text)); break;
   }
 }
 
 bool QtUserInterface::Ask(const std::string& text) {
-  return QMessageBox::question(owner_, kTitle, ToQt(text), QMessageBox::Yes | QMessageBox::No) ==
+  return QMessageBox::question(owner_, kTitle, MessageText(text), QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
 
@@ -74,42 +80,15 @@ std::optional<Color> QtUserInterface::ChooseColor() {
 }
 
 std::optional<FontSpec> QtUserInterface::ChooseFont(const FontSpec& initial) {
-  QFont start(ToQt(initial.Face));
-  start.setPixelSize(initial.PixelHeight);
-  start.setBold(initial.Bold);
-  start.setItalic(initial.Italic);
-  bool ok = false;
-  const QFont picked = QFontDialog::getFont(&ok, start, owner_);
-  if (!ok) return std::nullopt;
-  FontSpec spec = initial;
-  spec.Face = picked.family().toStdString();
-  spec.PixelHeight = picked.pixelSize() > 0 ? picked.pixelSize() : QFontInfo(picked).pixelSize();
-  spec.Bold = picked.bold();
-  spec.Italic = picked.italic();
-  return spec;
+  return GraphFontDialog::Choose(initial, owner_);
 }
 
 void QtUserInterface::ShowProgress(const std::string& label, int minimum, int maximum) {
-  if (!progress_) {
-    progress_ = new QProgressDialog(owner_);
-    progress_->setWindowTitle("状況表示");
-    progress_->setCancelButton(new QPushButton("中断"));
-    progress_->setAutoClose(false);
-    progress_->setAutoReset(false);
-    progress_->setMinimumDuration(0);
-    QObject::connect(progress_, &QProgressDialog::canceled, [this] {
-      if (onCancel_) onCancel_();
-    });
-  }
-  progress_->setLabelText(ToQt(label));
-  progress_->setRange(minimum, maximum);
-  progress_->setValue(minimum);
-  progress_->show();
-  progress_->raise();
+  if (progress_) progress_->Start(ToQt(label), minimum, maximum);
 }
 
 void QtUserInterface::SetProgressPosition(int position) {
-  if (progress_) progress_->setValue(position);
+  if (progress_) progress_->SetPosition(position);
 }
 
 void QtUserInterface::HideProgress() {

@@ -1,22 +1,31 @@
 // The user-interface port in the desktop window: Qt message boxes, file, colour and font
-// dialogs, a modeless progress dialog whose "中断" calls the cancel handler, the clipboard
-// and a timer.
+// dialogs, the modeless progress dialog whose "中断" calls the cancel handler, the message
+// pump, the clipboard and a timer.
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 #include "base/UserInterface.h"
+#include "ui/ProgressDialog.h"
 
-class QProgressDialog;
 class QTimer;
 class QWidget;
 
 namespace tarn {
 
+
 class QtUserInterface : public UserInterface {
  public:
-  explicit QtUserInterface(QWidget* owner) : owner_(owner) {}
+  QtUserInterface() = default;
   ~QtUserInterface() override;
+  QtUserInterface(const QtUserInterface&) = delete;
+  QtUserInterface& operator=(const QtUserInterface&) = delete;
+
+  // Message boxes and dialogs open over `owner`; the progress dialog is created here, hidden,
+  // as a window of `owner`.
+  void AttachTo(QWidget* owner);
+  ProgressDialog* Progress() const { return progress_; }
 
   void ShowMessage(MessageKind kind, const std::string& text) override;
   bool Ask(const std::string& text) override;
@@ -33,8 +42,8 @@ class QtUserInterface : public UserInterface {
   void SetTimer(int intervalMilliseconds, std::function<void()> onTick) override;
 
  private:
-  QWidget* owner_;
-  QPointer<QProgressDialog> progress_;
+  QPointer<QWidget> owner_;
+  QPointer<ProgressDialog> progress_;
   QPointer<QTimer> timer_;
   std::function<void()> onCancel_;
   Color lastPickedColor_ = kWhite;
@@ -42,5 +51,8 @@ class QtUserInterface : public UserInterface {
 
 // The platform's "caption|pattern|caption|pattern" filter as Qt writes it.
 QString ToQtFilter(const std::string& filter);
+
+// A message of the core as a Qt text: its CR LF line ends become plain line feeds.
+QString MessageText(const std::string& text);
 
 }  // namespace tarn

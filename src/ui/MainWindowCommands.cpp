@@ -1,0 +1,68 @@
+// The main window's own commands: the open button's choice by mode, the secondary windows,
+// help, and the commands whose core arrives later (each a single place to call it from).
+#include <QCloseEvent>
+#include <QUrl>
+
+#include "app/CommandBoundary.h"
+#include "app/ContourDataCommands.h"
+#include "app/Redraw.h"
+#include "app/SettingsCommands.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
+#include "ui/VersionDialog.h"
+
+namespace tarn {
+
+// "開く": the scatter table in scatter mode, the contour data on the contour side.
+void MainWindow::PreLoadExecute() {
+  if (doc_.Mode.SanpButton) {
+    LoadSanpudataExecute();
+  } else if (doc_.Mode.ContourButton || doc_.Mode.MeshButton) {
+    LoadDataExecute(doc_, ui_);
+  } else {
+    ui_.ShowMessage(MessageKind::Warning, kNoModeMessage);
+  }
+}
+
+// Commands whose core comes with the scatter graphs and the mesh file: each is the one place
+// to call it from. The file menu's "散布図データ" then also needs AfterScatterDataCommand
+// (scatter mode), which "開く" in scatter mode does not run.
+void MainWindow::LoadSanpudataExecute() { NotAvailable(); }
+void MainWindow::LoadMeshExecute() { NotAvailable(); }
+void MainWindow::SaveMeshExecute() { NotAvailable(); }
+void MainWindow::ShowSanpuExecute() { NotAvailable(); }
+
+void MainWindow::NotAvailable() { ui_.ShowMessage(MessageKind::Information, kNotAvailableMessage); }
+
+// A drawing in progress records at the size it started with; resizing the picture area
+// under it would leave the picture and its recorded size apart, so that waits.
+void MainWindow::SizingImage() {
+  if (RefuseWhileBusy(doc_, ui_)) return;
+  RunCommand(ui_, [this] { SizingImageExecute(doc_, ui_); });
+}
+
+// Shown without blocking the main window, or brought to the front when already shown.
+void MainWindow::ShowSecondary(QWidget* window) {
+  if (window->isVisible()) {
+    window->raise();
+    window->activateWindow();
+  } else {
+    window->show();
+  }
+}
+
+// A missing help file is not reported: the desktop's handler has the last word.
+void MainWindow::Help2Click() { openUrl_(QUrl::fromLocalFile(HelpFilePath())); }
+
+// The program ends in every case; a long operation still pumping messages is asked to stop.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (doc_.Busy()) doc_.CancelRequested = true;
+  if (doc_.Options.SettingsChanged() && ui_.Ask(kSaveSettingsQuestion)) {
+    RunCommand(ui_, [this] { SaveSettingsExecute(doc_, ui_); });
+  }
+  options_->hide();
+  about_->hide();
+  event->accept();
+}
+
+}  // namespace tarn

@@ -1,0 +1,87 @@
+// The main window as a view of the document: it re-reads what a change names.
+#include <QAction>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QToolBar>
+#include <algorithm>
+
+#include "app/CommandBoundary.h"
+#include "platform/EmfPlayer.h"
+#include "ui/MainWindow.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr int kPanelLeft = 4;
+constexpr int kPanelTop = 4;  // below the tool bar, which is 28 pixels high
+// What the outer window size adds to the client area: borders and the caption.
+constexpr int kFrameWidth = 4;
+constexpr int kFrameHeight = 41;
+
+// The recorded metafile played onto a white bitmap of the picture's size.
+QImage PlayPicture(const Document& doc) {
+  Bitmap24 raster(doc.PictureWidth, doc.PictureHeight);
+  PlayEmf(doc.Picture, raster);
+  QImage image(raster.Width(), raster.Height(), QImage::Format_RGB888);
+  for (int y = 0; y < raster.Height(); ++y) {
+    std::copy_n(raster.Row(y), 3 * raster.Width(), image.scanLine(y));
+  }
+  return image;
+}
+
+void SetChecked(QAction* action, bool checked) {
+  const QSignalBlocker block(action);
+  action->setChecked(checked);
+}
+
+}  // namespace
+
+void MainWindow::OnDocumentChanged(DocumentChange change) {
+  switch (change) {
+    case DocumentChange::Caption: ShowCaption(); break;
+    case DocumentChange::Mode: ShowMode(); break;
+    case DocumentChange::Picture: ShowPicture(); break;
+    case DocumentChange::Busy: ShowBusy(); break;
+    case DocumentChange::Points:
+    case DocumentChange::Mesh:
+    case DocumentChange::Font: break;
+  }
+}
+
+void MainWindow::ShowCaption() { setWindowTitle(QString::fromStdString(doc_.Caption())); }
+
+void MainWindow::ShowMode() {
+  SetChecked(sanp_, doc_.Mode.SanpButton);
+  SetChecked(mesh_, doc_.Mode.MeshButton);
+  SetChecked(contour_, doc_.Mode.ContourButton);
+  SetChecked(showMeshItem_, doc_.Mode.ShowMeshItem);
+  SetChecked(showContourItem_, doc_.Mode.ShowContourItem);
+}
+
+// The panel and window follow the picture area's size; the picture is shown at 1:1.
+void MainWindow::ShowPicture() {
+  panel_->setGeometry(kPanelLeft, kPanelTop, doc_.ImageWidth, doc_.ImageHeight);
+  graphImage_->setGeometry(0, 0, doc_.ImageWidth, doc_.ImageHeight);
+  // The menu bar lies inside a Qt window's client area, outside the platform's.
+  // The six 66-pixel buttons need a little more than the narrowest window; keep them all in view.
+  const int width = std::max(doc_.WindowWidth - kFrameWidth, toolBar_->sizeHint().width());
+  resize(width, menuBar()->sizeHint().height() + doc_.WindowHeight - kFrameHeight);
+  if (doc_.Picture == shownPicture_) return;
+  shownPicture_ = doc_.Picture;
+  if (doc_.Picture.empty()) {
+    graphImage_->clear();
+    return;
+  }
+  RunCommand(ui_, [this] { graphImage_->setPixmap(QPixmap::fromImage(PlayPicture(doc_))); });
+}
+
+void MainWindow::ShowBusy() {
+  for (QAction* action : dataCommands_) action->setEnabled(!doc_.Busy());
+}
+
+}  // namespace tarn

@@ -1,0 +1,110 @@
+#include "ui/ScreenshotRun.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QSet>
+#include <QTabWidget>
+#include <QThread>
+#include <iostream>
+
+#include "app/MeshCommands.h"
+#include "base/FontSpec.h"
+#include "ui/GraphFontDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
+#include "ui/ProgressDialog.h"
+#include "ui/ScreenshotPort.h"
+#include "ui/VersionDialog.h"
+
+namespace tarn {
+
+namespace {
+
+void Settle() {
+  for (int i = 0; i < 20; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
+}
+
+bool Trigger(MainWindow& window, const char* actionName) {
+  auto* action = window.findChild<QAction*>(actionName);
+  if (!action) return false;
+  action->trigger();
+  Settle();
+  return true;
+}
+
+// A blank grab is one colour, or near it; a window with text and a picture has many.
+bool ShowsSomething(const QImage& image) {
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 2) {
+    for (int x = 0; x < image.width(); x += 2) colours.insert(image.pixel(x, y));
+  }
+  return colours.size() >= 8;
+}
+
+bool Save(QWidget& widget, const QString& path) {
+  Settle();
+  const QImage image = widget.grab().toImage();
+  const bool ok = ShowsSomething(image) && image.save(path);
+  std::cerr << "screenshot " << path.toStdString() << (ok ? " written" : " FAILED") << '\n';
+  return ok;
+}
+
+}  // namespace
+
+void ScreenshotPort::ShowMessage(MessageKind, const std::string& text) {
+  std::cerr << "message: " << text << '\n';
+}
+
+bool ScreenshotPort::Ask(const std::string& text) {
+  std::cerr << "question (Yes): " << text << '\n';
+  return true;
+}
+
+std::optional<ScreenshotRequest> ParseScreenshotRequest(const QStringList& arguments) {
+  const qsizetype at = arguments.indexOf("--screenshot");
+  if (at < 0 || at + 2 >= arguments.size()) return std::nullopt;
+  return ScreenshotRequest{arguments[at + 1], arguments[at + 2]};
+}
+
+int TakeScreenshots(MainWindow& window, const ScreenshotRequest& request) {
+  QDir().mkpath(request.OutDir);
+  const QDir out(request.OutDir);
+  bool ok = Trigger(window, "LoadData") && Trigger(window, "MakeMesh") && Trigger(window, "PreRedrawMenu");
+  if (auto* picture = window.findChild<QLabel*>("GraphImage"); !picture || picture->pixmap().isNull()) {
+    std::cerr << "screenshot: no picture was drawn\n";
+    ok = false;
+  }
+  ok = Save(window, out.filePath("main-window.png")) && ok;
+
+  Trigger(window, "O3");
+  auto* pages = window.Options()->findChild<QTabWidget*>("PageControl1");
+  for (int page = 0; pages && page < pages->count(); ++page) {
+    pages->setCurrentIndex(page);
+    ok = Save(*window.Options(), out.filePath(QString("options-%1.png").arg(page + 1))) && ok;
+  }
+  if (pages) pages->setCurrentIndex(0);
+
+  Trigger(window, "About1");
+  ok = Save(*window.About(), out.filePath("about.png")) && ok;
+
+  if (auto* progress = window.findChild<ProgressDialog*>("PForm")) {
+    progress->Start(QString::fromUtf8(kMeshProgressLabel), 0, 100);
+    progress->SetPosition(40);
+    ok = Save(*progress, out.filePath("progress.png")) && ok;
+    progress->hide();
+  }
+
+  GraphFontDialog fonts(FontSpec(), &window);
+  fonts.show();
+  ok = Save(fonts, out.filePath("font-dialog.png")) && ok;
+  return ok ? 0 : 1;
+}
+
+}  // namespace tarn

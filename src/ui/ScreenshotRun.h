@@ -1,0 +1,27 @@
+// A hidden start-up mode for documentation and tests: "--screenshot OUTDIR DATAFILE" loads
+// the data file through the menu's own command, builds the mesh, redraws, and saves the main
+// window, every page of the options dialog, the About box, the progress and font dialogs as PNG
+// pictures, answering every dialog and question itself. The exit code is 0 when every
+// picture was written and shows something.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tarn {
+
+class MainWindow;
+class UserInterface;
+
+struct ScreenshotRequest {
+  QString OutDir;
+  QString DataFile;
+};
+
+std::optional<ScreenshotRequest> ParseScreenshotRequest(const QStringList& arguments);
+
+// Runs the steps on a shown window; the window must use a port made by MakeScreenshotPort.
+int TakeScreenshots(MainWindow& window, const ScreenshotRequest& request);
+
+}  // namespace tarn

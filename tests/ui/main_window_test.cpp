@@ -1,0 +1,273 @@
+#include "ui/MainWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "app/CommandBoundary.h"
+#include "app/MeshCommands.h"
+#include "app/SaveImage.h"
+#include "support/TempDir.h"
+#include "ui/OptionsDialog.h"
+#include "ui/VersionDialog.h"
+
+namespace tarn {
+namespace {
+
+using testing::ActionOf;
+using testing::ExampleFile;
+using testing::Find;
+using testing::TempDir;
+using testing::WidgetTestPort;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() { window.show(); }
+
+  void Click(const char* button) { QTest::mouseClick(Find<QToolButton>(window, button), Qt::LeftButton); }
+  void Trigger(const char* action) { ActionOf(window, action)->trigger(); }
+  bool Down(const char* button) { return Find<QToolButton>(window, button)->isChecked(); }
+  bool Ticked(const char* item) { return ActionOf(window, item)->isChecked(); }
+  bool Enabled(const char* action) { return ActionOf(window, action)->isEnabled(); }
+
+  // The buttons and check items as shown, in the words of DescribeMode.
+  std::string ShownMode() {
+    return DescribeMode({Down("SanpButton"), Down("MeshButton"), Down("ContourButton"), Ticked("N4"), Ticked("N5")});
+  }
+
+  void LoadExample() {
+    ui.Files.push_back(ExampleFile());
+    Trigger("LoadData");
+  }
+
+  Document doc;
+  WidgetTestPort ui;
+  MainWindow window{doc, ui};
+  TempDir dir;
+};
+
+TEST_F(MainWindowTest, ToolBarClicksAndMenuItemsFollowTheModeRules) {
+  EXPECT_EQ(ShownMode(), "sanp=1 mesh=0 contour=0 show-mesh=0 show-contour=1");
+  Click("SanpButton");  // released by the click: contour mode
+  EXPECT_EQ(ShownMode(), "sanp=0 mesh=0 contour=1 show-mesh=0 show-contour=1");
+  Click("SanpButton");  // pressed again: both contour-side buttons and items go
+  EXPECT_EQ(ShownMode(), "sanp=1 mesh=0 contour=0 show-mesh=0 show-contour=0");
+  Click("MeshButton");
+  EXPECT_EQ(ShownMode(), "sanp=0 mesh=1 contour=0 show-mesh=1 show-contour=0");
+  Click("MeshButton");  // the only contour-side button released: scatter again
+  EXPECT_EQ(ShownMode(), "sanp=1 mesh=0 contour=0 show-mesh=0 show-contour=0");
+  Trigger("N5");
+  EXPECT_EQ(ShownMode(), "sanp=0 mesh=0 contour=1 show-mesh=0 show-contour=1");
+  Trigger("N4");
+  EXPECT_EQ(ShownMode(), "sanp=0 mesh=1 contour=1 show-mesh=1 show-contour=1");
+  Trigger("N5");
+  EXPECT_EQ(ShownMode(), "sanp=0 mesh=1 contour=0 show-mesh=1 show-contour=0");
+  // What is shown is the document's mode, not a state of the widgets' own.
+  EXPECT_EQ(DescribeMode(doc.Mode), ShownMode());
+}
+
+TEST_F(MainWindowTest, DataCommandsChangeTheModeWithoutRunningClickHandlers) {
+  Trigger("LoadData");  // dialog cancelled: contour mode all the same
+  EXPECT_EQ(ShownMode(), "sanp=0 mesh=0 contour=1 show-mesh=0 show-contour=1");
+  EXPECT_EQ(window.windowTitle(), "Tarnplot - ver 2.2");
+  LoadExample();
+  EXPECT_EQ(window.windowTitle(), "Tarnplot - contour_standard.txt");
+  EXPECT_EQ(doc.DataPoints.size(), 300u);
+}
+
+TEST_F(MainWindowTest, OpenButtonFollowsTheMode) {
+  Trigger("PreLoad");  // scatter mode at start: the scatter table, not the contour file
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("information: ") + kNotAvailableMessage});
+  Click("ContourButton");
+  ui.Files.push_back(ExampleFile());
+  Click("ToolButton1");
+  EXPECT_EQ(doc.DataPoints.size(), 300u);
+  doc.Mode = {false, false, false, false, false};
+  doc.Notify(DocumentChange::Mode);
+  ui.Events.clear();
+  Click("ToolButton1");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("warning: ") + kNoModeMessage});
+}
+
+TEST_F(MainWindowTest, RedrawShowsThePlayedPictureAndSizesTheWindow) {
+  LoadExample();
+  Trigger("PreRedrawMenu");  // the rebuild question is answered Yes
+  ASSERT_FALSE(doc.Picture.empty());
+  const QPixmap shown = Find<QLabel>(window, "GraphImage")->pixmap();
+  EXPECT_EQ(shown.size(), QSize(275, 275));
+  const QImage image = shown.toImage();
+  EXPECT_NE(image.pixel(5, 5), image.pixel(137, 137)) << "the plot is drawn over the background";
+  EXPECT_EQ(Find<QWidget>(window, "Panel1")->geometry(), QRect(4, 4, 275, 275));
+
+  doc.Options.ChoosePictureSize(PictureSize::Size550275);
+  Trigger("PreRedraw");
+  EXPECT_EQ(Find<QLabel>(window, "GraphImage")->pixmap().size(), QSize(550, 275));
+  EXPECT_EQ(window.width(), 550 + 16);
+}
+
+TEST_F(MainWindowTest, ClosePromptSavesOnYesAndWritesNothingOnNo) {
+  window.close();  // nothing changed: no question
+  EXPECT_TRUE(ui.Messages().empty());
+
+  window.show();
+  doc.Options.SetText(OptionEdit::XTitleBox, "距離");
+  ui.Answers = {false};
+  ui.Files.push_back(dir.Path("no.tpf"));
+  window.close();
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("question: ") + kSaveSettingsQuestion});
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("no.tpf")));
+
+  window.show();
+  ui.Answers = {true};
+  ui.Files = {dir.Path("yes.tpf")};
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(std::filesystem::exists(dir.Path("yes.tpf")));
+  EXPECT_FALSE(doc.Options.SettingsChanged());
+}
+
+// While the triangulation pumps messages, the commands that would change the points or
+// the mesh are off; "中断" stops it, and the commands work again afterwards.
+TEST_F(MainWindowTest, DataCommandsAreOffDuringALongOperationAndBackAfterCancel) {
+  LoadExample();
+  const std::vector<const char*> guarded = {"PreLoad", "LoadData", "N8", "LoadMesh", "MakeMesh",
+                                            "PreRedraw", "PreRedrawMenu", "N9"};
+  std::vector<bool> enabledDuring;
+  std::size_t pointsDuring = 0;
+  ui.OnPump = [&](int pump) {
+    if (pump != 1) return;
+    for (const char* name : guarded) enabledDuring.push_back(Enabled(name));
+    ui.Files.push_back(ExampleFile());
+    Trigger("LoadData");  // off: the points stay as they are
+    pointsDuring = doc.DataPoints.size();
+    EXPECT_TRUE(ui.Progress.isVisible());
+    EXPECT_FALSE(ui.Progress.isModal());
+    QTest::mouseClick(ui.Progress.CancelButton(), Qt::LeftButton);
+  };
+  Trigger("MakeMesh");
+  EXPECT_EQ(enabledDuring, std::vector<bool>(guarded.size(), false));
+  EXPECT_EQ(pointsDuring, 300u);
+  EXPECT_TRUE(doc.MeshOutdated) << "the cancelled triangulation leaves the mesh outdated";
+  EXPECT_FALSE(ui.Progress.isVisible());
+  for (const char* name : guarded) EXPECT_TRUE(Enabled(name)) << name;
+  EXPECT_TRUE(Enabled("N10")) << "saving the settings stays usable throughout";
+
+  ui.OnPump = nullptr;
+  Trigger("MakeMesh");
+  EXPECT_FALSE(doc.MeshOutdated);
+  EXPECT_GT(doc.Mesh.size(), 100u);
+}
+
+// The same for a long drawing: the per-pixel fill pumps once per column.
+TEST_F(MainWindowTest, PixelFillRunsUnderTheProgressDialogAndCanBeCancelled) {
+  LoadExample();
+  Trigger("MakeMesh");
+  doc.Options.ChooseFillStyle(FillStyle::PaintBitMapContour);
+  ui.Pumps = 0;
+  std::string labelDuring;
+  bool redrawEnabledDuring = true;
+  ui.OnPump = [&](int pump) {
+    if (pump != 3) return;
+    labelDuring = ui.Progress.Label()->text().toStdString();
+    redrawEnabledDuring = Enabled("PreRedraw");
+    doc.Options.SetText(OptionEdit::ImageWidth, "400");
+    // Enter in the size edit: waits for the drawing.
+    QTest::keyClick(Find<QLineEdit>(*window.Options(), "ImageWidth"), Qt::Key_Return);
+    QTest::mouseClick(ui.Progress.CancelButton(), Qt::LeftButton);
+  };
+  Trigger("PreRedraw");
+  EXPECT_EQ(labelDuring, "ピクセル補完をしています・・・・・");
+  EXPECT_FALSE(redrawEnabledDuring);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("warning: ") + kBusyMessage});
+  EXPECT_EQ(doc.PictureWidth, 275);
+  EXPECT_EQ(doc.ImageWidth, 275);
+  EXPECT_TRUE(Enabled("PreRedraw"));
+  EXPECT_TRUE(doc.MeshOutdated) << "a cancelled drawing offers the rebuild next time";
+  EXPECT_FALSE(ui.Progress.isVisible());
+  EXPECT_FALSE(Find<QLabel>(window, "GraphImage")->pixmap().isNull()) << "what was drawn up to the cancel";
+}
+
+// Each format the save command knows, written from the tool-bar button.
+TEST_F(MainWindowTest, SaveButtonWritesThePictureInEachFormat) {
+  Click("ToolButton2");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("warning: ") + kNotDrawnMessage});
+  LoadExample();
+  Trigger("PreRedraw");
+  for (const char* name : {"graph.emf", "graph.bmp", "graph.png", "graph.jpg"}) {
+    ui.Files.push_back(dir.Path(name));
+    Click("ToolButton2");
+    ASSERT_TRUE(std::filesystem::exists(dir.Path(name))) << name;
+    EXPECT_GT(std::filesystem::file_size(dir.Path(name)), 1000u) << name;
+  }
+  const QImage saved(QString::fromStdString(dir.Path("graph.png")));
+  EXPECT_EQ(saved, Find<QLabel>(window, "GraphImage")->pixmap().toImage().convertToFormat(saved.format()))
+      << "the saved raster is the picture the window shows";
+}
+
+TEST_F(MainWindowTest, ClosingDuringALongOperationAsksItToStop) {
+  LoadExample();
+  int pumps = 0;
+  ui.OnPump = [&](int pump) {
+    pumps = pump;
+    if (pump == 1) window.close();
+  };
+  Trigger("MakeMesh");
+  EXPECT_LE(pumps, 2) << "the triangulation stops at its next check";
+  EXPECT_TRUE(doc.MeshOutdated);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, SecondaryWindowsAreShownOnceAndHelpOpensThePageBesideTheProgram) {
+  Trigger("O3");
+  QWidget* options = Find<QWidget>(window, "OptionForm");
+  EXPECT_TRUE(options->isVisible());
+  EXPECT_FALSE(options->isModal());
+  Trigger("About1");
+  auto* about = window.About();
+  EXPECT_TRUE(about->isVisible());
+  QTest::mouseClick(Find<QPushButton>(*about, "OKButton"), Qt::LeftButton);
+  EXPECT_FALSE(about->isVisible());
+
+  QUrl opened;
+  window.SetUrlOpener([&](const QUrl& url) { opened = url; });
+  Trigger("Help2");
+  EXPECT_EQ(opened, QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/HELP/Index.htm"));
+  std::ifstream help(std::string(TARNPLOT_BINARY_DIR) + "/HELP/Index.htm");
+  const std::string text((std::istreambuf_iterator<char>(help)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("charset=\"UTF-8\""), std::string::npos);
+  EXPECT_NE(text.find("メッシュの作成"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, MenusHoldTheCommandsInOrderWithTheirSeparators) {
+  QStringList lines;
+  for (QAction* menu : window.menuBar()->actions()) {
+    lines << menu->text();
+    for (QAction* item : menu->menu()->actions()) {
+      lines << "  " + (item->isSeparator() ? QString("-") : item->text());
+      if (item->menu()) {
+        for (QAction* sub : item->menu()->actions()) lines << "    " + sub->text();
+      }
+    }
+  }
+  EXPECT_EQ(lines.join('\n').toStdString(),
+            "ファイル(&F)\n  データの取り込み(&O)\n    等高線データ\n    散布図データ\n"
+            "  メッシュデータの取り込み(&M)\n  メッシュデータの保存(N)\n  -\n"
+            "  設定ファイルの読み込み\n  設定ファイルの保存\n  -\n  画像の保存(&S)\n  -\n  終了(&X)\n"
+            "作業(&S)\n  メッシュの作成(&M)\n  再描画(&R)\n"
+            "オプション(&O)\n  オプション(&O)\n  フォント(&F)\n  -\n  メッシュを表示する\n  等高線を表示する\n"
+            "ヘルプ(&H)\n  ヘルプ(&H)\n  バージョン情報(&V)");
+}
+
+}  // namespace
+}  // namespace tarn
