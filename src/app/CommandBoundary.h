@@ -16,6 +16,9 @@ bool RunCommand(UserInterface& ui, const std::function<void()>& command);
 // pumps messages; true (after telling the person) when the command must not run.
 bool RefuseWhileBusy(const Document& doc, UserInterface& ui);
 
+// The answer of a command whose work this version does not do yet.
+inline constexpr const char* kNotAvailableYetMessage = "この機能はまだ使えません";
+
 inline constexpr const char* kBusyMessage = "処理中です\r\n終了するか中断してから実行してください";
 
 }  // namespace tarn

@@ -50,6 +50,16 @@ void ReadPoints(Document& doc, const TextLines& lines, void (*read)(const TextLi
 
 }  // namespace
 
+void PreLoadExecute(Document& doc, UserInterface& ui) {
+  if (doc.Mode.SanpButton) {
+    ui.ShowMessage(MessageKind::Information, kNotAvailableYetMessage);  // the scatter table comes later
+  } else if (doc.Mode.ContourButton || doc.Mode.MeshButton) {
+    LoadDataExecute(doc, ui);
+  } else {
+    ui.ShowMessage(MessageKind::Warning, kNoModeMessage);
+  }
+}
+
 void LoadDataExecute(Document& doc, UserInterface& ui) {
   if (RefuseWhileBusy(doc, ui)) return;
   const bool standard = doc.Options.GetDataFormat() == DataFormat::DataFormatStandard;

@@ -16,6 +16,12 @@ inline constexpr const char* kNoTableDataMessage = "データが１つも見当�
 inline constexpr const char* kTableGuessQuestion =
     "データ形式が表形式だと推測されます\r\nこのままだと読み込めません\r\n表形式として読み込みますか？";
 
+inline constexpr const char* kNoModeMessage =
+    "モードが選択されていません\r\n[散布図][メッシュ][等高線]いずれかのボタンを押して\r\nモードを選択して下さい";
+
+// Tool-bar "開く": the scatter table in scatter mode, the contour data on the contour side.
+void PreLoadExecute(Document& doc, UserInterface& ui);
+
 // File › データの取り込み › 等高線データ.
 void LoadDataExecute(Document& doc, UserInterface& ui);
 void LoadStandardDataExecute(Document& doc, UserInterface& ui, const std::string& fileName);

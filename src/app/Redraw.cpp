@@ -143,6 +143,8 @@ void RebuildIfWanted(Document& doc, UserInterface& ui) {
 }  // namespace
 
 bool SizingImageExecute(Document& doc, UserInterface& ui) {
+  // A drawing in progress records at the size it started with.
+  if (RefuseWhileBusy(doc, ui)) return false;
   const std::int64_t width = RoundToInt(TextToFloat(doc.Options.Text(OptionEdit::ImageWidth)));
   const std::int64_t height = RoundToInt(TextToFloat(doc.Options.Text(OptionEdit::ImageHeight)));
   if (width < 1 || height < 1 || width > kMaxImageSide || height > kMaxImageSide) {

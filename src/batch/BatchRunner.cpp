@@ -105,6 +105,7 @@ using StepAction = std::function<void(BatchSession&, const BatchStep&)>;
 const std::map<std::string, StepAction>& StepActions() {
   static const std::map<std::string, StepAction> actions = {
       {"open-contour", WithFile(LoadDataExecute)},
+      {"open", WithFile(PreLoadExecute)},
       {"open-settings", WithFile(ReadSettingsExecute)},
       {"save-settings", WithFile(SaveSettingsExecute)},
       {"set", [](BatchSession& s, const BatchStep& step) { ApplyOptionLine(s.Doc.Options, step.Args[0], s.Ui); }},

@@ -26,9 +26,6 @@ class OptionsDialog;
 class VersionDialog;
 
 inline constexpr const char* kSaveSettingsQuestion = "設定が変更されています\r\n保存しますか？";
-inline constexpr const char* kNoModeMessage =
-    "モードが選択されていません\r\n[散布図][メッシュ][等高線]いずれかのボタンを押して\r\nモードを選択して下さい";
-inline constexpr const char* kNotAvailableMessage = "この機能はまだ使えません";
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

@@ -13,16 +13,7 @@
 
 namespace tarn {
 
-// "開く": the scatter table in scatter mode, the contour data on the contour side.
-void MainWindow::PreLoadExecute() {
-  if (doc_.Mode.SanpButton) {
-    LoadSanpudataExecute();
-  } else if (doc_.Mode.ContourButton || doc_.Mode.MeshButton) {
-    LoadDataExecute(doc_, ui_);
-  } else {
-    ui_.ShowMessage(MessageKind::Warning, kNoModeMessage);
-  }
-}
+void MainWindow::PreLoadExecute() { tarn::PreLoadExecute(doc_, ui_); }
 
 // Commands whose core comes with the scatter graphs and the mesh file: each is the one place
 // to call it from. The file menu's "散布図データ" then also needs AfterScatterDataCommand
@@ -32,12 +23,9 @@ void MainWindow::LoadMeshExecute() { NotAvailable(); }
 void MainWindow::SaveMeshExecute() { NotAvailable(); }
 void MainWindow::ShowSanpuExecute() { NotAvailable(); }
 
-void MainWindow::NotAvailable() { ui_.ShowMessage(MessageKind::Information, kNotAvailableMessage); }
+void MainWindow::NotAvailable() { ui_.ShowMessage(MessageKind::Information, kNotAvailableYetMessage); }
 
-// A drawing in progress records at the size it started with; resizing the picture area
-// under it would leave the picture and its recorded size apart, so that waits.
 void MainWindow::SizingImage() {
-  if (RefuseWhileBusy(doc_, ui_)) return;
   RunCommand(ui_, [this] { SizingImageExecute(doc_, ui_); });
 }
 

@@ -158,6 +158,20 @@ TEST_F(ContourDataCommands, InvalidBytesAndUtf8FilesAreReadSafely) {
   EXPECT_EQ(ui.Messages()[0], "error: '\xEF\xBF\xBD\xEF\xBF\xBD' は浮動小数点数ではありません");
 }
 
+TEST_F(ContourDataCommands, TheOpenButtonFollowsTheMode) {
+  ui.Files.push_back(dir.Write("d.txt", "X\tY\tZ\n1\t2\t3\n"));
+  ASSERT_TRUE(RunCommand(ui, [&] { PreLoadExecute(doc, ui); }));  // scatter mode at start
+  EXPECT_TRUE(doc.DataPoints.empty());
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{std::string("information: ") + kNotAvailableYetMessage}));
+  MeshButtonClick(doc.Mode);
+  ASSERT_TRUE(RunCommand(ui, [&] { PreLoadExecute(doc, ui); }));
+  EXPECT_EQ(doc.DataPoints.size(), 1u);
+  doc.Mode = DisplayMode{false, false, false, false, false};  // a broken invariant
+  ui.Events.clear();
+  ASSERT_TRUE(RunCommand(ui, [&] { PreLoadExecute(doc, ui); }));
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{std::string("warning: ") + kNoModeMessage}));
+}
+
 TEST_F(ContourDataCommands, RefusedWhileALongOperationRuns) {
   doc.SetBusy(true);
   ui.Files.push_back(dir.Write("d.txt", "X\tY\tZ\n1\t2\t3\n"));

@@ -15,6 +15,7 @@
 
 #include "UiTestSupport.h"
 #include "app/CommandBoundary.h"
+#include "app/ContourDataCommands.h"
 #include "app/MeshCommands.h"
 #include "app/SaveImage.h"
 #include "support/TempDir.h"
@@ -87,7 +88,7 @@ TEST_F(MainWindowTest, DataCommandsChangeTheModeWithoutRunningClickHandlers) {
 
 TEST_F(MainWindowTest, OpenButtonFollowsTheMode) {
   Trigger("PreLoad");  // scatter mode at start: the scatter table, not the contour file
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("information: ") + kNotAvailableMessage});
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("information: ") + kNotAvailableYetMessage});
   Click("ContourButton");
   ui.Files.push_back(ExampleFile());
   Click("ToolButton1");
