@@ -13,6 +13,7 @@ inline constexpr const char* kMeshFilter =
 inline constexpr const char* kStandardDataTitle = "等高線用データの取り込み（標準形式）";
 inline constexpr const char* kTableDataTitle = "等高線用データの取り込み（表形式）";
 inline constexpr const char* kMeshOpenTitle = "等高線用メッシュデータの取り込み";
+inline constexpr const char* kMeshSaveTitle = "メッシュデータの保存";
 inline constexpr const char* kSettingsOpenTitle = "設定ファイルの読み込み";
 inline constexpr const char* kSettingsSaveTitle = "設定ファイルの保存";
 

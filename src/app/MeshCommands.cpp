@@ -1,7 +1,13 @@
 #include "app/MeshCommands.h"
 
+#include <optional>
+
 #include "app/BusyScope.h"
 #include "app/CommandBoundary.h"
+#include "app/DialogFilters.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "data/MeshFile.h"
 #include "data/Triangulation.h"
 
 namespace tarn {
@@ -26,7 +32,45 @@ class MeshBuildProgress : public MeshBuildObserver {
   UserInterface& ui_;
 };
 
+// The lines of the chosen mesh file, or nothing (after the message) when it cannot be read.
+std::optional<std::vector<std::string>> ReadMeshFile(const std::string& path, UserInterface& ui) {
+  try {
+    return ReadTextLines(path);
+  } catch (const FileError&) {
+    ui.ShowMessage(MessageKind::Warning, kBadMeshFileMessage);
+    return std::nullopt;
+  }
+}
+
+void ReplaceMesh(Document& doc, TriangleList triangles) {
+  doc.Mesh = std::move(triangles);
+  doc.Notify(DocumentChange::Mesh);
+}
+
 }  // namespace
+
+void SaveMeshExecute(Document& doc, UserInterface& ui) {
+  const std::vector<std::string> lines = MeshFileLines(doc.Mesh);
+  const auto path = ui.ChooseFileToSave({kMeshSaveTitle, kMeshFilter, ""});
+  if (path) WriteTextLines(*path, lines);
+}
+
+void LoadMeshExecute(Document& doc, UserInterface& ui) {
+  if (RefuseWhileBusy(doc, ui)) return;
+  ReplaceMesh(doc, {});
+  const auto path = ui.ChooseFileToOpen({kMeshOpenTitle, kContourDataFilter, ""});
+  if (!path) return;
+  const auto lines = ReadMeshFile(*path, ui);
+  if (!lines) return;
+  MeshFileContent content = ParseMeshLines(*lines);
+  const bool fits = MeshFitsPoints(content.Triangles, doc.DataPoints);
+  ReplaceMesh(doc, fits ? std::move(content.Triangles) : TriangleList{});
+  if (content.Error || !fits) {
+    ui.ShowMessage(MessageKind::Warning, kBadMeshFileMessage);
+    return;
+  }
+  doc.MeshOutdated = false;
+}
 
 void MakeMeshExecute(Document& doc, UserInterface& ui) {
   if (RefuseWhileBusy(doc, ui)) return;

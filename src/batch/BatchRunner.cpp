@@ -12,6 +12,7 @@
 #include "app/SaveImage.h"
 #include "app/SettingsCommands.h"
 #include "base/NumberText.h"
+#include "data/MeshFile.h"
 #include "batch/BatchScript.h"
 #include "batch/BatchUserInterface.h"
 #include "options/SettingsFile.h"
@@ -63,6 +64,7 @@ void Print(BatchSession& s, const std::string& what) {
   if (what == "caption") s.Out << s.Doc.Caption() << '\n';
   if (what == "changed") s.Out << (s.Doc.Options.SettingsChanged() ? "true" : "false") << '\n';
   if (what == "mode") s.Out << DescribeMode(s.Doc.Mode) << '\n';
+  if (what == "mesh") PrintLines(s, MeshFileLines(s.Doc.Mesh));
 }
 
 // A command that picks a file in a dialog: the dialog gets the named file.
@@ -106,6 +108,8 @@ const std::map<std::string, StepAction>& StepActions() {
   static const std::map<std::string, StepAction> actions = {
       {"open-contour", WithFile(LoadDataExecute)},
       {"open", WithFile(PreLoadExecute)},
+      {"open-mesh", WithFile(LoadMeshExecute)},
+      {"save-mesh", WithFile(SaveMeshExecute)},
       {"open-settings", WithFile(ReadSettingsExecute)},
       {"save-settings", WithFile(SaveSettingsExecute)},
       {"set", [](BatchSession& s, const BatchStep& step) { ApplyOptionLine(s.Doc.Options, step.Args[0], s.Ui); }},

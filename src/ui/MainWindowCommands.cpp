@@ -5,6 +5,7 @@
 
 #include "app/CommandBoundary.h"
 #include "app/ContourDataCommands.h"
+#include "app/MeshCommands.h"
 #include "app/Redraw.h"
 #include "app/SettingsCommands.h"
 #include "ui/MainWindow.h"
@@ -19,8 +20,8 @@ void MainWindow::PreLoadExecute() { tarn::PreLoadExecute(doc_, ui_); }
 // to call it from. The file menu's "散布図データ" then also needs AfterScatterDataCommand
 // (scatter mode), which "開く" in scatter mode does not run.
 void MainWindow::LoadSanpudataExecute() { NotAvailable(); }
-void MainWindow::LoadMeshExecute() { NotAvailable(); }
-void MainWindow::SaveMeshExecute() { NotAvailable(); }
+void MainWindow::LoadMeshExecute() { RunCommand(ui_, [this] { tarn::LoadMeshExecute(doc_, ui_); }); }
+void MainWindow::SaveMeshExecute() { RunCommand(ui_, [this] { tarn::SaveMeshExecute(doc_, ui_); }); }
 void MainWindow::ShowSanpuExecute() { NotAvailable(); }
 
 void MainWindow::NotAvailable() { ui_.ShowMessage(MessageKind::Information, kNotAvailableYetMessage); }
