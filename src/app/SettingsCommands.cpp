@@ -19,4 +19,10 @@ void SaveSettingsExecute(Document& doc, UserInterface& ui) {
   doc.Options.ClearSettingsChanged();
 }
 
+void CloseMainWindowExecute(Document& doc, UserInterface& ui) {
+  // A long operation still pumping messages is asked to stop at its next check.
+  if (doc.Busy()) doc.CancelRequested = true;
+  if (doc.Options.SettingsChanged() && ui.Ask(kSaveSettingsQuestion)) SaveSettingsExecute(doc, ui);
+}
+
 }  // namespace tarn

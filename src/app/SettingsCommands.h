@@ -11,4 +11,10 @@ void ReadSettingsExecute(Document& doc, UserInterface& ui);
 // "設定ファイルの保存": save dialog, then the file is written and SettingsChanged cleared.
 void SaveSettingsExecute(Document& doc, UserInterface& ui);
 
+inline constexpr const char* kSaveSettingsQuestion = "設定が変更されています\r\n保存しますか？";
+
+// Closing the main window: with changed settings, the question whether to save them first;
+// Yes runs the save command (whose dialog can still be cancelled). The program ends either way.
+void CloseMainWindowExecute(Document& doc, UserInterface& ui);
+
 }  // namespace tarn

@@ -8,6 +8,7 @@
 #include "app/Document.h"
 #include "app/GraphFontCommand.h"
 #include "app/MeshCommands.h"
+#include "app/OptionCommands.h"
 #include "app/Redraw.h"
 #include "app/SaveImage.h"
 #include "app/SettingsCommands.h"
@@ -109,6 +110,12 @@ const std::map<std::string, StepAction>& StepActions() {
       {"open-contour", WithFile(LoadDataExecute)},
       {"open", WithFile(PreLoadExecute)},
       {"open-mesh", WithFile(LoadMeshExecute)},
+      {"quit", WithFile(CloseMainWindowExecute)},
+      {"reset", [](BatchSession& s, const BatchStep&) { ResetOptionsExecute(s.Doc); }},
+      {"color", [](BatchSession& s, const BatchStep& step) {
+         s.Ui.SetNextColor(step.Args[1] == "cancel" ? std::nullopt : std::optional<Color>(HexToColor(step.Args[1])));
+         ChangeColorExecute(s.Doc, s.Ui, step.Args[0] == "back" ? OptionColor::BKCOLOR : OptionColor::BDColor);
+       }},
       {"save-mesh", WithFile(SaveMeshExecute)},
       {"open-settings", WithFile(ReadSettingsExecute)},
       {"save-settings", WithFile(SaveSettingsExecute)},

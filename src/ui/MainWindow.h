@@ -25,7 +25,6 @@ namespace tarn {
 class OptionsDialog;
 class VersionDialog;
 
-inline constexpr const char* kSaveSettingsQuestion = "設定が変更されています\r\n保存しますか？";
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

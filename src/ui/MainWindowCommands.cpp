@@ -45,10 +45,7 @@ void MainWindow::Help2Click() { openUrl_(QUrl::fromLocalFile(HelpFilePath())); }
 
 // The program ends in every case; a long operation still pumping messages is asked to stop.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (doc_.Busy()) doc_.CancelRequested = true;
-  if (doc_.Options.SettingsChanged() && ui_.Ask(kSaveSettingsQuestion)) {
-    RunCommand(ui_, [this] { SaveSettingsExecute(doc_, ui_); });
-  }
+  RunCommand(ui_, [this] { CloseMainWindowExecute(doc_, ui_); });
   options_->hide();
   about_->hide();
   event->accept();

@@ -100,6 +100,26 @@ TEST_F(BatchRunner, SettingsRoundTripAndTheCancelledDialog) {
   EXPECT_EQ(r.Err, "information: 存在しません\n");
 }
 
+TEST_F(BatchRunner, QuitAsksToSaveChangedSettings) {
+  BatchResult r = RunTarnplot({"set", "XTitle:a", "quit", dir.Path("q.tpf")});
+  EXPECT_EQ(r.Err, "question: 設定が変更されています\\n保存しますか？ [yes]\n");
+  EXPECT_TRUE(std::filesystem::exists(dir.Path("q.tpf")));
+  r = RunTarnplot({"answer", "no", "set", "XTitle:a", "quit", dir.Path("r.tpf")});
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("r.tpf")));
+  r = RunTarnplot({"quit", dir.Path("s.tpf")});  // nothing changed: no question
+  EXPECT_EQ(r.Err, "");
+}
+
+TEST_F(BatchRunner, ColourDialogAndReset) {
+  BatchResult r = RunTarnplot({"color", "border", "0080ff", "print", "options"});
+  EXPECT_NE(r.Out.find("BorderColor:0:128:255\n"), std::string::npos);
+  r = RunTarnplot({"color", "back", "cancel", "print", "changed"});
+  EXPECT_EQ(r.Out, "true\n");  // a cancelled colour dialog still counts as a change
+  r = RunTarnplot({"set", "ContourColor:Gray", "set", "XTitle:kept", "reset", "print", "options"});
+  EXPECT_NE(r.Out.find("ContourColor:Rainbow\n"), std::string::npos);
+  EXPECT_NE(r.Out.find("XTitle:KEPT\n"), std::string::npos);
+}
+
 TEST_F(BatchRunner, ModeCommands) {
   const BatchResult r = RunTarnplot({"click", "sanp", "check", "show-mesh", "print", "mode"});
   EXPECT_EQ(r.Out, "sanp=0 mesh=1 contour=1 show-mesh=1 show-contour=1\n");

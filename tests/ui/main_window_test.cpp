@@ -18,6 +18,7 @@
 #include "app/ContourDataCommands.h"
 #include "app/MeshCommands.h"
 #include "app/SaveImage.h"
+#include "app/SettingsCommands.h"
 #include "support/TempDir.h"
 #include "ui/OptionsDialog.h"
 #include "ui/VersionDialog.h"

@@ -1,0 +1,106 @@
+#include "data/MeshGrower.h"
+
+#include <cassert>
+
+#include "data/Geometry.h"
+#include "data/ThirdCornerRules.h"
+#include "data/Triangulation.h"
+
+namespace tarn {
+
+namespace {
+
+// A pass pumps messages after this many triangles (well under a millisecond of work).
+constexpr std::size_t kTrianglesPerPump = 256;
+
+// Corner c = 1, 2, 3 of a triangle.
+PointIndex Corner(const MeshTriangle& t, int c) {
+  return c == 1 ? t.V1 : (c == 2 ? t.V2 : t.V3);
+}
+
+// The state of edge j = 1, 2, 3 (corner j to the next corner).
+std::int32_t& EdgeStateOf(MeshTriangle& t, int j) {
+  return j == 1 ? t.E1 : (j == 2 ? t.E2 : t.E3);
+}
+
+int NextCorner(int c) { return c % 3 + 1; }
+
+}  // namespace
+
+MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
+    : points_(points),
+      mesh_(mesh),
+      tree_(points),
+      edges_(3 * points.size()),
+      edgeIndex_(tree_, edges_),
+      search_(tree_),
+      isCorner_(points.size(), 0) {
+  assert(mesh_.size() == 1 && "the grower starts from the seed");
+  const MeshTriangle& seed = mesh_.front();
+  edgeIndex_.AddTriangle(seed.V1, seed.V2, seed.V3);
+  edges_.AddTriangle(seed.V1, seed.V2, seed.V3);
+  NoteCorners(seed);
+}
+
+int MeshGrower::GrowPass(MeshBuildObserver& observer) {
+  const std::size_t count = mesh_.size();
+  for (std::size_t i = passStart_; i < count; ++i) {
+    for (int j = 1; j <= 3; ++j) ExamineEdge(i, j);
+    if ((i - passStart_ + 1) % kTrianglesPerPump == 0) observer.Pump();
+  }
+  passStart_ = count;
+  return static_cast<int>(mesh_.size() - count);
+}
+
+std::size_t MeshGrower::IndexBytes() const {
+  return tree_.ByteSize() + edges_.ByteSize() + edgeIndex_.ByteSize() + isCorner_.capacity();
+}
+
+// Edge j of triangle i runs from P to Q; R is the corner opposite.
+void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
+  const MeshTriangle& t = mesh_[triangle];
+  const PointIndex p = Corner(t, edge);
+  const PointIndex q = Corner(t, NextCorner(edge));
+  const PointIndex r = Corner(t, NextCorner(NextCorner(edge)));
+  if (edges_.HolderCount(p, q) >= 2) return;  // another triangle lies across it
+  if (EdgeStateOf(mesh_[triangle], edge) != kEdgeOpen) return;
+  double distance = 0;
+  const PointIndex k = FindThirdCorner(p, q, r, distance);
+  // A choice at distance 0 leaves the edge on the hull, as the plain procedure does.
+  const bool joined = k != kNoPoint && distance > 0;
+  if (joined) AppendTriangle(k, q, p);
+  EdgeStateOf(mesh_[triangle], edge) = joined ? kEdgeShared : kEdgeHull;
+}
+
+// The nearest point to the midpoint of P-Q, lowest index first, that lies strictly on the
+// far side from R and is joined to P and to Q without crossing an edge.
+PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
+                                       double& distance) {
+  ThirdCornerRules rules(points_, tree_, edgeIndex_, shadows_, p, q, r);
+  return search_.FindFirst(
+      rules.Centre(), [&rules](const PointTree::Box& box) { return rules.MayHold(box); },
+      [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); },
+      [&rules](PointIndex k) { return rules.Accept(k); }, rules.Learned(), distance);
+}
+
+// The new triangle runs the shared edge backwards, keeping the winding; its other two
+// edges are marked shared if a triangle already holds their corners.
+void MeshGrower::AppendTriangle(PointIndex k, PointIndex q, PointIndex p) {
+  MeshTriangle added{k, q, p, kEdgeOpen, kEdgeShared, kEdgeOpen};
+  if (edges_.HolderCount(k, q) >= 1) added.E1 = kEdgeShared;
+  if (edges_.HolderCount(p, k) >= 1) added.E3 = kEdgeShared;
+  edgeIndex_.AddTriangle(k, q, p);
+  edges_.AddTriangle(k, q, p);
+  mesh_.push_back(added);
+  NoteCorners(added);
+}
+
+void MeshGrower::NoteCorners(const MeshTriangle& triangle) {
+  for (const PointIndex corner : {triangle.V1, triangle.V2, triangle.V3}) {
+    if (isCorner_[corner]) continue;
+    isCorner_[corner] = 1;
+    ++cornerCount_;
+  }
+}
+
+}  // namespace tarn
