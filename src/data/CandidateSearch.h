@@ -34,7 +34,7 @@ class FarSide {
   bool MayHoldFarPoints(const PointTree::Box& box) const;
 
  private:
-  const EdgeLine& line_;
+  EdgeLine line_;
   int farSide_;
   double margin_;
 };

@@ -115,6 +115,7 @@ bool EdgeIndex::VisitLeaves(const Segment& segment, LeafAction action) const {
     (alongX ? lower.Area.MaxX : lower.Area.MaxY) = split;
     (alongX ? upper.Area.MinX : upper.Area.MinY) = split;
     const bool startIsLower = (alongX ? segment.AX : segment.AY) <= split;
+    assert(depth + 2 <= static_cast<int>(stack.size()) && "deeper than any tree of int32 points");
     stack[depth++] = startIsLower ? upper : lower;
     stack[depth++] = startIsLower ? lower : upper;
   }
@@ -142,11 +143,6 @@ bool EdgeIndex::CrossesMesh(PointIndex a, PointIndex b, Edge* crossed) const {
   return VisitLeaves(segment, [this, &segment, crossed](int node) {
     return LeafHasCrossing(node, segment, crossed);
   });
-}
-
-std::size_t EdgeIndex::ByteSize() const {
-  return leafChains_.capacity() * sizeof(std::int32_t) +
-         blocks_.size() * (kChunksPerBlock * sizeof(Chunk) + sizeof(blocks_[0]));
 }
 
 void EdgeIndex::FileEdge(PointIndex start, PointIndex end) {

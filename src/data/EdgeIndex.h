@@ -39,8 +39,6 @@ class EdgeIndex {
   };
   bool CrossesMesh(PointIndex a, PointIndex b, Edge* crossed = nullptr) const;
 
-  std::size_t ByteSize() const;
-
  private:
   // An edge as the tree positions of its start and end.
   struct FiledEdge {

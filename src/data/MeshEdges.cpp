@@ -63,10 +63,6 @@ bool MeshEdges::HasDirectedEdge(PointIndex start, PointIndex end) const {
   return (info & (start < end ? kLowToHigh : kHighToLow)) != 0;
 }
 
-std::size_t MeshEdges::ByteSize() const {
-  return keys_.capacity() * sizeof(std::uint64_t) + info_.capacity();
-}
-
 // The slot holding `key`, or the empty slot where it would go.
 std::size_t MeshEdges::FindSlot(std::uint64_t key) const {
   std::size_t slot = HashKey(key) & mask_;

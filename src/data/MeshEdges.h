@@ -30,8 +30,6 @@ class MeshEdges {
   // True if some triangle runs from `start` to `end` along one of its edges.
   bool HasDirectedEdge(PointIndex start, PointIndex end) const;
 
-  std::size_t ByteSize() const;
-
  private:
   // Per slot: bits 0-1 the saturated holder count, bit 2 "low to high" seen, bit 3
   // "high to low" seen. A count of 0 marks an empty slot.

@@ -52,10 +52,6 @@ int MeshGrower::GrowPass(MeshBuildObserver& observer) {
   return static_cast<int>(mesh_.size() - count);
 }
 
-std::size_t MeshGrower::IndexBytes() const {
-  return tree_.ByteSize() + edges_.ByteSize() + edgeIndex_.ByteSize() + isCorner_.capacity();
-}
-
 // Edge j of triangle i runs from P to Q; R is the corner opposite.
 void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
   const MeshTriangle& t = mesh_[triangle];

@@ -41,9 +41,6 @@ class MeshGrower {
   // The number of points that are a corner of at least one triangle.
   int CornerCount() const { return cornerCount_; }
 
-  // The bytes held by the indexes (not the points or the mesh).
-  std::size_t IndexBytes() const;
-
  private:
   void ExamineEdge(std::size_t triangle, int edge);
   PointIndex FindThirdCorner(PointIndex p, PointIndex q, PointIndex r, double& distance);

@@ -38,12 +38,6 @@ PointTree::PointTree(const PointList& points) : positions_(points.size(), -1) {
   }
 }
 
-std::size_t PointTree::ByteSize() const {
-  return entries_.capacity() * sizeof(Entry) + boxes_.capacity() * sizeof(Box) +
-         splits_.capacity() * sizeof(float) + axes_.capacity() +
-         positions_.capacity() * sizeof(std::int32_t);
-}
-
 void PointTree::Build(int node, Range range) {
   const Box box = BoxOf(range);
   boxes_[node] = box;

@@ -64,8 +64,6 @@ class PointTree {
   double MaxAbsX() const { return maxAbsX_; }
   double MaxAbsY() const { return maxAbsY_; }
 
-  std::size_t ByteSize() const;
-
  private:
   void Build(int node, Range range);
   Box BoxOf(Range range) const;

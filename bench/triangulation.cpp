@@ -1,0 +1,82 @@
+// The triangulation on large inputs: uniform random points (10^5 and 10^6) and a
+// 1000 x 1000 grid in table-form order. Each run builds the whole mesh once; the counters
+// give triangles, passes and the peak resident memory of the process per point (run one
+// benchmark per process, with --benchmark_filter, for a clean memory figure).
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <random>
+
+#include "data/Triangulation.h"
+
+namespace {
+
+tarn::PointList UniformPoints(int count) {
+  std::mt19937 random(20261208);
+  std::uniform_real_distribution<float> coordinate(0.0f, 1000.0f);
+  tarn::PointList points(static_cast<std::size_t>(count));
+  for (tarn::Points& p : points) {
+    p.X = coordinate(random);
+    p.Y = coordinate(random);
+    p.Value = p.X - p.Y;
+  }
+  return points;
+}
+
+// Rows from the top, as the table-form reader produces them.
+tarn::PointList GridPoints(int side) {
+  tarn::PointList points;
+  points.reserve(static_cast<std::size_t>(side) * side);
+  for (int row = side - 1; row >= 0; --row) {
+    for (int column = 0; column < side; ++column) {
+      points.push_back({static_cast<float>(column) * 0.5f, static_cast<float>(row) * 0.5f, 0});
+    }
+  }
+  return points;
+}
+
+class CountingObserver : public tarn::MeshBuildObserver {
+ public:
+  int passes = 0;
+  void Started(int) override {}
+  void Pump() override {}
+  bool CancelRequested() override { return false; }
+  void PassFinished(int) override { ++passes; }
+};
+
+double PeakResidentBytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) * 1024.0;
+}
+
+void RunBuild(benchmark::State& state, const tarn::PointList& points) {
+  tarn::TriangleList mesh;
+  CountingObserver observer;
+  for (auto _ : state) {
+    observer.passes = 0;
+    tarn::BuildMesh(points, mesh, observer);
+    benchmark::DoNotOptimize(mesh.data());
+  }
+  const auto count = static_cast<double>(points.size());
+  state.counters["triangles"] = static_cast<double>(mesh.size());
+  state.counters["passes"] = observer.passes;
+  state.counters["peak_rss_bytes_per_point"] = PeakResidentBytes() / count;
+}
+
+void BM_UniformPoints(benchmark::State& state) {
+  RunBuild(state, UniformPoints(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_UniformPoints)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+void BM_Grid(benchmark::State& state) {
+  RunBuild(state, GridPoints(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_Grid)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
