@@ -1,5 +1,6 @@
 #include "base/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -20,8 +21,11 @@ struct DecimalDigits {
 };
 
 DecimalDigits ToDecimalDigits(double magnitude, int precision) {
+  // to_chars, unlike printf, ignores the locale: the point is always ".".
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, magnitude);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision - 1);
+  *end = '\0';
   DecimalDigits result;
   const char* p = buffer;
   for (; *p != 'e'; ++p) {
@@ -65,6 +69,27 @@ bool StartsLikeANumber(std::string_view body) {
   return !body.empty() && (IsDigit(body[0]) || body[0] == '.');
 }
 
+// The power of ten of the first significant digit of a well-formed number text
+// ("123" gives 2, "0.05e3" gives 1); large enough in size to tell overflow from underflow.
+long long DecimalExponent(std::string_view body) {
+  const std::size_t e = body.find_first_of("eE");
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = body.substr(e + 1);
+    const bool negative = !digits.empty() && digits[0] == '-';
+    if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) digits.remove_prefix(1);
+    for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 1000000000LL);
+    if (negative) exponent = -exponent;
+  }
+  const std::string_view mantissa = body.substr(0, e);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return exponent;
+  const long long position = first < point ? static_cast<long long>(point - first) - 1
+                                           : -static_cast<long long>(first - point);
+  return exponent + position;
+}
+
 }  // namespace
 
 std::string FloatToText(double value, int precision, int minExponentDigits) {
@@ -89,9 +114,8 @@ bool TryTextToFloat(std::string_view text, double& value) {
   if (end != body.data() + body.size()) return false;
   if (error == std::errc::result_out_of_range) {
     // from_chars reports both overflow and underflow; only overflow is an error.
-    std::string copy(body);
-    magnitude = std::strtod(copy.c_str(), nullptr);
-    if (std::isinf(magnitude)) return false;
+    if (DecimalExponent(body) > 0) return false;
+    magnitude = 0;
   } else if (error != std::errc()) {
     return false;
   }

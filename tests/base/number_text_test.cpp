@@ -50,7 +50,9 @@ TEST(FloatToText, IgnoresTheLocale) {
   const std::string saved = previous ? previous : "C";
   if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale here";
   EXPECT_EQ(FloatToText(2.5), "2.5");
+  EXPECT_EQ(FloatToText(1.5e-7), "1.5E-7");
   EXPECT_EQ(TextToFloat("2.5"), 2.5);
+  EXPECT_EQ(TextToFloat("2.5e-400"), 0.0);
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
@@ -64,6 +66,12 @@ TEST(TextToFloat, AcceptsThePlatformsNumberForms) {
   EXPECT_EQ(TextToFloat("1.5E-2"), 0.015);
   EXPECT_EQ(TextToFloat("2e+2"), 200.0);
   EXPECT_EQ(TextToFloat("1e-400"), 0.0);  // too small to hold: zero, not an error
+  EXPECT_EQ(TextToFloat("-1.5e-400"), 0.0);
+  EXPECT_EQ(TextToFloat("0.00001e-320"), 0.0);
+  double value = 0;
+  EXPECT_FALSE(TryTextToFloat("123.4e307", value));  // 1.234e309: beyond the largest double
+  EXPECT_FALSE(TryTextToFloat("0.0001e313", value));
+  EXPECT_TRUE(TryTextToFloat("0.0001e312", value));
 }
 
 TEST(TextToFloat, RejectsEverythingElseWithTheConversionMessage) {
