@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/DisplayMode.h"
-#include "base/FontSpec.h"
+#include "base/FontChoice.h"
 #include "data/PointSet.h"
 #include "options/OptionsModel.h"
 
@@ -26,7 +26,7 @@ class Document {
 
   PointList DataPoints;
   TriangleList Mesh;
-  FontSpec GraphFont;
+  FontChoice GraphFont;
   bool MeshOutdated = true;
   bool CancelRequested = false;
   bool GraphDrawn = false;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/Color.h"
-#include "base/FontSpec.h"
+#include "base/FontChoice.h"
 
 namespace tarn {
 
@@ -38,7 +38,7 @@ class UserInterface {
   virtual std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) = 0;
   // The colour dialog starts on the colour last picked in it, not on the current one.
   virtual std::optional<Color> ChooseColor() = 0;
-  virtual std::optional<FontSpec> ChooseFont(const FontSpec& initial) = 0;
+  virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
 
   // The modeless progress dialog; "中断" calls the handler given to SetCancelHandler.
   virtual void ShowProgress(const std::string& label, int minimum, int maximum) = 0;

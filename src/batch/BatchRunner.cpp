@@ -90,8 +90,8 @@ void Check(BatchSession& s, const std::string& item) {
 }
 
 // "font FAMILY PIXELS [bold] [italic] [RRGGBB]": the font dialog confirmed with that font.
-FontSpec FontOf(const BatchStep& step) {
-  FontSpec font;
+FontChoice FontOf(const BatchStep& step) {
+  FontChoice font;
   font.Face = step.Args[0];
   font.PixelHeight = std::stoi(step.Args[1]);
   for (std::size_t i = 2; i < step.Args.size(); ++i) {

@@ -53,8 +53,8 @@ std::optional<Color> BatchUserInterface::ChooseColor() {
   return color;
 }
 
-std::optional<FontSpec> BatchUserInterface::ChooseFont(const FontSpec&) {
-  std::optional<FontSpec> font = std::move(nextFont_);
+std::optional<FontChoice> BatchUserInterface::ChooseFont(const FontChoice&) {
+  std::optional<FontChoice> font = std::move(nextFont_);
   nextFont_.reset();
   return font;
 }

@@ -20,7 +20,7 @@ class BatchUserInterface : public UserInterface {
   void SetNextFile(std::string fileName) { nextFile_ = std::move(fileName); }
   void SetAnswer(bool yes) { answer_ = yes; }
   void SetNextColor(std::optional<Color> color) { nextColor_ = color; }
-  void SetNextFont(std::optional<FontSpec> font) { nextFont_ = std::move(font); }
+  void SetNextFont(std::optional<FontChoice> font) { nextFont_ = std::move(font); }
   void SetClipboardText(std::string text) { clipboard_ = std::move(text); }
   // "中断" is pressed during the n-th message pump (from 1) of the next long operation.
   void InterruptAtPump(int n) { interruptAt_ = n; }
@@ -31,7 +31,7 @@ class BatchUserInterface : public UserInterface {
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
   std::optional<Color> ChooseColor() override;
-  std::optional<FontSpec> ChooseFont(const FontSpec& initial) override;
+  std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
   void ShowProgress(const std::string& label, int minimum, int maximum) override;
   void SetProgressPosition(int position) override;
   void HideProgress() override;
@@ -47,7 +47,7 @@ class BatchUserInterface : public UserInterface {
   std::ostream& err_;
   std::optional<std::string> nextFile_;
   std::optional<Color> nextColor_;
-  std::optional<FontSpec> nextFont_;
+  std::optional<FontChoice> nextFont_;
   std::string clipboard_;
   bool answer_ = true;
   int interruptAt_ = 0;       // 0: no interrupt pending

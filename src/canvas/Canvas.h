@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/Color.h"
-#include "base/FontSpec.h"
+#include "base/FontChoice.h"
 
 namespace tarn {
 
@@ -43,10 +43,10 @@ struct Brush {
   friend bool operator==(const Brush&, const Brush&) = default;
 };
 
-// A font is the graph's FontSpec turned by `Escapement` tenths of a degree counter-clockwise
+// A font is the graph's FontChoice turned by `Escapement` tenths of a degree counter-clockwise
 // (900 = text running upwards); the orientation of each character always equals it.
 struct CanvasFont {
-  FontSpec Spec;
+  FontChoice Choice;
   int Escapement = 0;
   friend bool operator==(const CanvasFont&, const CanvasFont&) = default;
 };
@@ -72,8 +72,8 @@ class Canvas {
   const CanvasFont& CurrentFont() const { return font_; }
   void SetFont(const CanvasFont& font) { font_ = font; }
   // A new face, size, style and colour; the escapement goes back to 0.
-  void SetFont(const FontSpec& spec) { font_ = CanvasFont{spec, 0}; }
-  void SetFontColor(Color color) { font_.Spec.TextColor = color; }
+  void SetFont(const FontChoice& choice) { font_ = CanvasFont{choice, 0}; }
+  void SetFontColor(Color color) { font_.Choice.TextColor = color; }
   void SetFontEscapement(int tenthsOfDegree) { font_.Escapement = tenthsOfDegree; }
 
   // The current position, moved by MoveTo, LineTo and TextOut.
@@ -104,11 +104,11 @@ class Canvas {
 class FontMetrics {
  public:
   virtual ~FontMetrics() = default;
-  virtual int TextWidth(const FontSpec& font, std::string_view text) = 0;
-  virtual int TextHeight(const FontSpec& font, std::string_view text) = 0;
+  virtual int TextWidth(const FontChoice& font, std::string_view text) = 0;
+  virtual int TextHeight(const FontChoice& font, std::string_view text) = 0;
   // The advance of each UTF-16 code unit of the text (0 for the second unit of a pair), as a
   // metafile stores them; by default the width of each character measured alone.
-  virtual std::vector<int> Advances(const FontSpec& font, std::string_view text);
+  virtual std::vector<int> Advances(const FontChoice& font, std::string_view text);
 };
 
 }  // namespace tarn

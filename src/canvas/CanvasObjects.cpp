@@ -29,14 +29,14 @@ EmfBrush ToEmfBrush(const Brush& brush) {
 // characters; turned text asks for an outline font, which is what can be turned.
 EmfFont ToEmfFont(const CanvasFont& font) {
   EmfFont out;
-  out.Height = -font.Spec.PixelHeight;
+  out.Height = -font.Choice.PixelHeight;
   out.Escapement = font.Escapement;
   out.Orientation = font.Escapement;
-  out.Weight = font.Spec.Bold ? emf::kWeightBold : emf::kWeightNormal;
-  out.Italic = font.Spec.Italic;
-  out.CharSet = HasNonAscii(font.Spec.Face) ? emf::kCharSetShiftJis : emf::kCharSetDefault;
+  out.Weight = font.Choice.Bold ? emf::kWeightBold : emf::kWeightNormal;
+  out.Italic = font.Choice.Italic;
+  out.CharSet = HasNonAscii(font.Choice.Face) ? emf::kCharSetShiftJis : emf::kCharSetDefault;
   out.OutPrecision = font.Escapement != 0 ? emf::kOutPrecisionTrueType : 0;
-  out.Face = Utf8ToUtf16(font.Spec.Face);
+  out.Face = Utf8ToUtf16(font.Choice.Face);
   return out;
 }
 

@@ -5,7 +5,7 @@
 
 namespace tarn {
 
-std::vector<int> FontMetrics::Advances(const FontSpec& font, std::string_view text) {
+std::vector<int> FontMetrics::Advances(const FontChoice& font, std::string_view text) {
   const std::u16string units = Utf8ToUtf16(text);
   std::vector<int> advances;
   advances.reserve(units.size());

@@ -65,11 +65,11 @@ void MetafileRecorder::TextOut(int x, int y, std::string_view text) {
   if (!text.empty()) {
     RealizeBrush();
     RealizeFont();
-    SetState(emf::kSetTextColor, textColor_, CurrentFont().Spec.TextColor & 0x00FFFFFFu);
+    SetState(emf::kSetTextColor, textColor_, CurrentFont().Choice.TextColor & 0x00FFFFFFu);
     EmfText record;
     record.Reference = PixelPoint{x, y};
     record.Text = Utf8ToUtf16(text);
-    std::vector<int> advances = metrics_.Advances(CurrentFont().Spec, text);
+    std::vector<int> advances = metrics_.Advances(CurrentFont().Choice, text);
     advances.resize(record.Text.size(), 0);  // a port that miscounts must not break the record
     record.Advances.assign(advances.begin(), advances.end());
     record.Bounds = TurnedTextBox(record.Reference, width, TextHeight(text), CurrentFont().Escapement);
@@ -79,9 +79,9 @@ void MetafileRecorder::TextOut(int x, int y, std::string_view text) {
   MoveTo(x + width, y);
 }
 
-int MetafileRecorder::TextWidth(std::string_view text) { return metrics_.TextWidth(CurrentFont().Spec, text); }
+int MetafileRecorder::TextWidth(std::string_view text) { return metrics_.TextWidth(CurrentFont().Choice, text); }
 
-int MetafileRecorder::TextHeight(std::string_view text) { return metrics_.TextHeight(CurrentFont().Spec, text); }
+int MetafileRecorder::TextHeight(std::string_view text) { return metrics_.TextHeight(CurrentFont().Choice, text); }
 
 void MetafileRecorder::SetPixel(int x, int y, Color color) {
   WriteSetPixel(Record(), x, y, color);

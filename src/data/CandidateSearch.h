@@ -25,6 +25,8 @@
 #include "data/PointTree.h"
 
 namespace tarn {
+struct DbgStats { long searches=0, fails=0, nodePops=0, nodePopsFail=0, leaves=0, leavesFail=0, pointPops=0, pointPopsFail=0, mayHold=0, mayHoldFail=0, cyclesOk=0, cyclesFail=0, shadowTests=0, crossCalls=0, shadowsFail=0; };
+inline DbgStats gStats;
 
 // Which boxes may hold points that EdgeLine::SideOf puts on the far side of an edge.
 class FarSide {
@@ -92,13 +94,18 @@ PointIndex CandidateSearch::FindFirst(const Midpoint& m, MayHold mayHold, Consid
   learned_ = &learned;
   if (tree_.Empty() || !mayHold(tree_.NodeBox(0))) return kNoPoint;
   Descend(m, mayHold, consider);
+  gStats.searches++;
+  long np=0, lv=0, pp=0;
   while (!heap_.empty()) {
     const Item item = Pop();
     if (item.Range.End == kPointItem) {
+      pp++;
       if (!accept(item.Id)) continue;
       distance = item.Key;
+      gStats.nodePops+=np; gStats.leaves+=lv; gStats.pointPops+=pp;
       return item.Id;
     }
+    np++; if (PointTree::IsLeaf(item.Range)) lv++;
     if (item.Learned != *learned_ && !mayHold(tree_.NodeBox(item.Id))) continue;
     if (PointTree::IsLeaf(item.Range)) {
       OpenLeaf(m, item.Range, consider);
@@ -106,6 +113,7 @@ PointIndex CandidateSearch::FindFirst(const Midpoint& m, MayHold mayHold, Consid
       OpenNode(m, mayHold, item);
     }
   }
+  gStats.fails++; gStats.nodePopsFail+=np; gStats.leavesFail+=lv; gStats.pointPopsFail+=pp;
   return kNoPoint;
 }
 

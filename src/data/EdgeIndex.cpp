@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "data/Geometry.h"
+#include "data/CandidateSearch.h"
 
 namespace tarn {
 
@@ -138,6 +139,7 @@ void EdgeIndex::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
 }
 
 bool EdgeIndex::CrossesMesh(PointIndex a, PointIndex b, Edge* crossed) const {
+  gStats.crossCalls++;
   const Segment segment(tree_.EntryAt(tree_.PositionOf(a)), tree_.EntryAt(tree_.PositionOf(b)),
                         margin_);
   return VisitLeaves(segment, [this, &segment, crossed](int node) {

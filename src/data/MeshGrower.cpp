@@ -1,6 +1,7 @@
 #include "data/MeshGrower.h"
 
 #include <cassert>
+#include <x86intrin.h>
 
 #include "data/Geometry.h"
 #include "data/ThirdCornerRules.h"
@@ -61,7 +62,10 @@ void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
   if (edges_.HolderCount(p, q) >= 2) return;  // another triangle lies across it
   if (EdgeStateOf(mesh_[triangle], edge) != kEdgeOpen) return;
   double distance = 0;
+  const auto t0 = __rdtsc();
   const PointIndex k = FindThirdCorner(p, q, r, distance);
+  const auto t1 = __rdtsc();
+  if (k == kNoPoint) { gStats.cyclesFail += (long)(t1 - t0); gStats.shadowsFail += (long)shadows_.Count(); } else gStats.cyclesOk += (long)(t1 - t0);
   // A choice at distance 0 leaves the edge on the hull, as the plain procedure does.
   const bool joined = k != kNoPoint && distance > 0;
   if (joined) AppendTriangle(k, q, p);

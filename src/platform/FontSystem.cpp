@@ -59,10 +59,10 @@ QString ResolveFamily(const QString& face) {
   return Installed(face) ? face : FallbackFamily();
 }
 
-QFont MakeQFont(const FontSpec& spec) {
-  QFont font = BaseFont(QString::fromStdString(spec.Face), spec.PixelHeight);
-  font.setBold(spec.Bold);
-  font.setItalic(spec.Italic);
+QFont MakeQFont(const FontChoice& choice) {
+  QFont font = BaseFont(QString::fromStdString(choice.Face), choice.PixelHeight);
+  font.setBold(choice.Bold);
+  font.setItalic(choice.Italic);
   return font;
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "base/FontSpec.h"
+#include "base/FontChoice.h"
 #include "canvas/EmfRecords.h"
 
 namespace tarn {
@@ -21,7 +21,7 @@ void EnsureFontSystem();
 QString ResolveFamily(const QString& face);
 
 // Pixel-sized, not antialiased, unkerned: text laid out the way the platform lays it out.
-QFont MakeQFont(const FontSpec& spec);
+QFont MakeQFont(const FontChoice& choice);
 // The font of a metafile record; a positive height (cell height) is taken as the pixel size.
 QFont MakeQFont(const EmfFont& font);
 

@@ -57,7 +57,7 @@ void CopyLayer(const QImage& layer, int left, int top, Bitmap24& bitmap) {
 void Playback::Text(const EmfRecord& record) {
   const EmfText text = ReadTextOut(record);
   if (text.Text.empty()) return;
-  const QFont font = font_ ? font_->QtFont : MakeQFont(FontSpec{});
+  const QFont font = font_ ? font_->QtFont : MakeQFont(FontChoice{});
   const int escapement = font_ ? font_->Font.Escapement : 0;
   const QFontMetrics metrics(font);
   const std::vector<int> advances = AdvancesOf(text, metrics);

@@ -9,15 +9,15 @@ namespace tarn {
 
 QtFontMetrics::QtFontMetrics() { EnsureFontSystem(); }
 
-int QtFontMetrics::TextWidth(const FontSpec& font, std::string_view text) {
+int QtFontMetrics::TextWidth(const FontChoice& font, std::string_view text) {
   const std::vector<int> advances = Advances(font, text);
   return std::accumulate(advances.begin(), advances.end(), 0);
 }
 
-int QtFontMetrics::TextHeight(const FontSpec& font, std::string_view) { return MetricsFor(font).height(); }
+int QtFontMetrics::TextHeight(const FontChoice& font, std::string_view) { return MetricsFor(font).height(); }
 
 // One advance per UTF-16 unit; a surrogate pair's advance sits on its first unit.
-std::vector<int> QtFontMetrics::Advances(const FontSpec& font, std::string_view text) {
+std::vector<int> QtFontMetrics::Advances(const FontChoice& font, std::string_view text) {
   const QFontMetrics& metrics = MetricsFor(font);
   const std::u16string units = Utf8ToUtf16(text);
   std::vector<int> advances(units.size(), 0);
@@ -30,7 +30,7 @@ std::vector<int> QtFontMetrics::Advances(const FontSpec& font, std::string_view 
   return advances;
 }
 
-const QFontMetrics& QtFontMetrics::MetricsFor(const FontSpec& font) {
+const QFontMetrics& QtFontMetrics::MetricsFor(const FontChoice& font) {
   if (!cachedSpec_ || !(*cachedSpec_ == font)) {
     cached_.emplace(MakeQFont(font));
     cachedSpec_ = font;

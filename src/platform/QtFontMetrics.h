@@ -14,16 +14,16 @@ class QtFontMetrics final : public FontMetrics {
   QtFontMetrics();
 
   // Sum of the characters' advances, as the platform measures a text.
-  int TextWidth(const FontSpec& font, std::string_view text) override;
+  int TextWidth(const FontChoice& font, std::string_view text) override;
   // Ascent plus descent of the font, whatever the text.
-  int TextHeight(const FontSpec& font, std::string_view text) override;
-  std::vector<int> Advances(const FontSpec& font, std::string_view text) override;
+  int TextHeight(const FontChoice& font, std::string_view text) override;
+  std::vector<int> Advances(const FontChoice& font, std::string_view text) override;
 
  private:
-  const QFontMetrics& MetricsFor(const FontSpec& font);
+  const QFontMetrics& MetricsFor(const FontChoice& font);
 
   // The last font measured: the renderers measure many texts in one font.
-  std::optional<FontSpec> cachedSpec_;
+  std::optional<FontChoice> cachedSpec_;
   std::optional<QFontMetrics> cached_;
 };
 

@@ -215,7 +215,7 @@ int MeasureLeftExtent(RenderContext& context, const PlotArea& area) {
   return extent - canvas.TextHeight(YTitle(context.Options)) - kLabelGap;
 }
 
-void DrawAxes(RenderContext& context, const PlotArea& area, const FontSpec& graphFont) {
+void DrawAxes(RenderContext& context, const PlotArea& area, const FontChoice& graphFont) {
   Canvas& canvas = context.Target;
   const OptionsModel& options = context.Options;
   const int pattern = options.GraphPattern();

@@ -3,7 +3,7 @@
 // that the Y labels and the Y title will take, which the margin search needs beforehand.
 #pragma once
 
-#include "base/FontSpec.h"
+#include "base/FontChoice.h"
 #include "render/PlotArea.h"
 #include "render/RenderContext.h"
 
@@ -18,6 +18,6 @@ int MeasureLeftExtent(RenderContext& context, const PlotArea& area);
 // then makes `graphFont` (with its own colour) the canvas font again. Automatic steps are
 // written back into XStepBox and YStepBox; a typed step that is no number throws
 // ConversionError before anything is drawn.
-void DrawAxes(RenderContext& context, const PlotArea& area, const FontSpec& graphFont);
+void DrawAxes(RenderContext& context, const PlotArea& area, const FontChoice& graphFont);
 
 }  // namespace tarn

@@ -20,7 +20,7 @@ namespace {
 
 // The window font: the gothic face the graph text also maps to, 12 pixels high.
 void UseWindowFont() {
-  QFont font(ResolveFamily(QString::fromStdString(FontSpec().Face)));
+  QFont font(ResolveFamily(QString::fromStdString(FontChoice().Face)));
   font.setPixelSize(12);
   QApplication::setFont(font);
 }

@@ -21,11 +21,11 @@ namespace {
 // The chooser lists point sizes; the graph font is measured in pixels.
 double PixelsToPoints(int pixels, const QWidget& widget) { return pixels * 72.0 / widget.logicalDpiY(); }
 
-QFont StartFont(const FontSpec& spec, const QWidget& widget) {
-  QFont font(ResolveFamily(QString::fromStdString(spec.Face)));
-  font.setPointSizeF(PixelsToPoints(spec.PixelHeight, widget));
-  font.setBold(spec.Bold);
-  font.setItalic(spec.Italic);
+QFont StartFont(const FontChoice& choice, const QWidget& widget) {
+  QFont font(ResolveFamily(QString::fromStdString(choice.Face)));
+  font.setPointSizeF(PixelsToPoints(choice.PixelHeight, widget));
+  font.setBold(choice.Bold);
+  font.setItalic(choice.Italic);
   return font;
 }
 
@@ -40,7 +40,7 @@ QIcon Swatch(const QColor& color) {
 
 }  // namespace
 
-GraphFontDialog::GraphFontDialog(const FontSpec& initial, QWidget* parent)
+GraphFontDialog::GraphFontDialog(const FontChoice& initial, QWidget* parent)
     : QDialog(parent),
       initial_(initial),
       fonts_(new QFontDialog(this)),
@@ -92,20 +92,20 @@ void GraphFontDialog::PickColor() {
   if (picked.isValid()) SetTextColor(picked);
 }
 
-FontSpec GraphFontDialog::Chosen() const {
+FontChoice GraphFontDialog::Chosen() const {
   const QFont font = fonts_->currentFont();
-  FontSpec spec = initial_;
-  spec.Face = font.family().toStdString();
-  spec.PixelHeight = font.pixelSize() > 0 ? font.pixelSize()
+  FontChoice choice = initial_;
+  choice.Face = font.family().toStdString();
+  choice.PixelHeight = font.pixelSize() > 0 ? font.pixelSize()
                                           : static_cast<int>(std::lround(font.pointSizeF() * logicalDpiY() / 72.0));
-  spec.Bold = bold_->isChecked();
-  spec.Italic = italic_->isChecked();
-  spec.TextColor = MakeColor(static_cast<unsigned>(color_.red()), static_cast<unsigned>(color_.green()),
+  choice.Bold = bold_->isChecked();
+  choice.Italic = italic_->isChecked();
+  choice.TextColor = MakeColor(static_cast<unsigned>(color_.red()), static_cast<unsigned>(color_.green()),
                              static_cast<unsigned>(color_.blue()));
-  return spec;
+  return choice;
 }
 
-std::optional<FontSpec> GraphFontDialog::Choose(const FontSpec& initial, QWidget* parent) {
+std::optional<FontChoice> GraphFontDialog::Choose(const FontChoice& initial, QWidget* parent) {
   GraphFontDialog dialog(initial, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Chosen();

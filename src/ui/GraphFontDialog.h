@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "base/FontSpec.h"
+#include "base/FontChoice.h"
 
 class QCheckBox;
 class QFontDialog;
@@ -18,19 +18,19 @@ class GraphFontDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit GraphFontDialog(const FontSpec& initial, QWidget* parent = nullptr);
+  explicit GraphFontDialog(const FontChoice& initial, QWidget* parent = nullptr);
 
-  FontSpec Chosen() const;
+  FontChoice Chosen() const;
   QFontDialog* Fonts() const { return fonts_; }
   void SetTextColor(const QColor& color);
 
   // Runs the dialog; the chosen font, or nothing when it was cancelled.
-  static std::optional<FontSpec> Choose(const FontSpec& initial, QWidget* parent);
+  static std::optional<FontChoice> Choose(const FontChoice& initial, QWidget* parent);
 
  private:
   void PickColor();
 
-  FontSpec initial_;
+  FontChoice initial_;
   QFontDialog* fonts_;
   QPushButton* colorButton_;
   // Many Japanese faces come in one style only; bold and italic are drawn by the font

@@ -79,7 +79,7 @@ std::optional<Color> QtUserInterface::ChooseColor() {
   return lastPickedColor_;
 }
 
-std::optional<FontSpec> QtUserInterface::ChooseFont(const FontSpec& initial) {
+std::optional<FontChoice> QtUserInterface::ChooseFont(const FontChoice& initial) {
   return GraphFontDialog::Choose(initial, owner_);
 }
 

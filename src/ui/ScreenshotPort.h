@@ -18,7 +18,7 @@ class ScreenshotPort : public UserInterface {
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return dataFile_; }
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<Color> ChooseColor() override { return std::nullopt; }
-  std::optional<FontSpec> ChooseFont(const FontSpec&) override { return std::nullopt; }
+  std::optional<FontChoice> ChooseFont(const FontChoice&) override { return std::nullopt; }
   void ShowProgress(const std::string& label, int minimum, int maximum) override {
     desktop_.ShowProgress(label, minimum, maximum);
   }

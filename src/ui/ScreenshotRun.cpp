@@ -12,7 +12,7 @@
 #include <iostream>
 
 #include "app/MeshCommands.h"
-#include "base/FontSpec.h"
+#include "base/FontChoice.h"
 #include "ui/GraphFontDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
@@ -101,7 +101,7 @@ int TakeScreenshots(MainWindow& window, const ScreenshotRequest& request) {
     progress->hide();
   }
 
-  GraphFontDialog fonts(FontSpec(), &window);
+  GraphFontDialog fonts(FontChoice(), &window);
   fonts.show();
   ok = Save(fonts, out.filePath("font-dialog.png")) && ok;
   return ok ? 0 : 1;

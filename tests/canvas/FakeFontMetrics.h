@@ -11,10 +11,10 @@ namespace tarn::testing {
 // Every UTF-16 code unit is PixelHeight / 2 + 1 wide; the height is PixelHeight + 2.
 class FakeFontMetrics : public FontMetrics {
  public:
-  int TextWidth(const FontSpec& font, std::string_view text) override {
+  int TextWidth(const FontChoice& font, std::string_view text) override {
     return static_cast<int>(Utf8ToUtf16(text).size()) * (font.PixelHeight / 2 + 1);
   }
-  int TextHeight(const FontSpec& font, std::string_view) override { return font.PixelHeight + 2; }
+  int TextHeight(const FontChoice& font, std::string_view) override { return font.PixelHeight + 2; }
 };
 
 }  // namespace tarn::testing

@@ -58,7 +58,7 @@ std::string TypicalPicture(int width, int height) {
   recorder.Ellipse(150, 150, 170, 170);
   recorder.SetPen(Pen{kBlack, 1, PenStyle::Dash, PenMode::Copy});
   recorder.LineTo(250, 250);
-  recorder.SetFont(FontSpec{"ＭＳ Ｐゴシック", 12});
+  recorder.SetFont(FontChoice{"ＭＳ Ｐゴシック", 12});
   recorder.SetBrushColor(MakeColor(255, 255, 200));
   recorder.TextOut(40, 230, "値 1.5E-0003");
   recorder.SetFontEscapement(900);

@@ -95,7 +95,7 @@ TEST_F(RecorderObjectsTest, ThousandsOfChangesKeepTheTableSmall) {
     recorder_.SetBrushColor(c);
     const PixelPoint triangle[] = {{i % 200, 0}, {i % 200 + 5, 9}, {i % 200, 9}};
     recorder_.Polygon(triangle);
-    recorder_.SetFont(FontSpec{"Face" + std::to_string(i % 3), 10 + i % 5});
+    recorder_.SetFont(FontChoice{"Face" + std::to_string(i % 3), 10 + i % 5});
     recorder_.TextOut(0, 0, "t");
   }
   const EmfSummary summary = ValidateEmf(recorder_.Finish());
@@ -117,11 +117,11 @@ TEST_F(RecorderObjectsTest, UnchangedObjectsAreNotCreatedAgain) {
 }
 
 TEST_F(RecorderObjectsTest, FontRecordCarriesHeightWeightEscapementAndFace) {
-  recorder_.SetFont(FontSpec{"ＭＳ Ｐゴシック", 12, true, true, kBlack});
+  recorder_.SetFont(FontChoice{"ＭＳ Ｐゴシック", 12, true, true, kBlack});
   recorder_.TextOut(0, 0, "a");
   recorder_.SetFontEscapement(900);
   recorder_.TextOut(0, 50, "a");
-  recorder_.SetFont(FontSpec{"Arial", 20});
+  recorder_.SetFont(FontChoice{"Arial", 20});
   recorder_.TextOut(0, 0, "a");
   const auto fonts = RecordsOfType(recorder_.Finish(), emf::kExtCreateFontIndirectW);
   ASSERT_EQ(fonts.size(), 3u);
@@ -145,7 +145,7 @@ TEST_F(RecorderObjectsTest, FontRecordCarriesHeightWeightEscapementAndFace) {
 }
 
 TEST_F(RecorderObjectsTest, OverlongFaceNameIsCutToFitWithItsTerminator) {
-  recorder_.SetFont(FontSpec{std::string(40, 'F'), 12});
+  recorder_.SetFont(FontChoice{std::string(40, 'F'), 12});
   recorder_.TextOut(0, 0, "a");
   const auto fonts = RecordsOfType(recorder_.Finish(), emf::kExtCreateFontIndirectW);
   EXPECT_EQ(ReadCreateFont(fonts[0].View()).Face, std::u16string(31, u'F'));

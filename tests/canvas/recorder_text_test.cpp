@@ -101,7 +101,7 @@ TEST_F(RecorderTextTest, EmptyTextDrawsNothingButMovesThePosition) {
 }
 
 TEST_F(RecorderTextTest, MeasuresWithTheCurrentFont) {
-  recorder_.SetFont(FontSpec{"x", 20});
+  recorder_.SetFont(FontChoice{"x", 20});
   EXPECT_EQ(recorder_.TextWidth("ab"), 22);
   EXPECT_EQ(recorder_.TextHeight("ab"), 22);
 }

@@ -20,7 +20,7 @@ TEST(FontMetricsTest, FacesMapToInstalledFamilies) {
 
 TEST(FontMetricsTest, WidthIsTheSumOfTheAdvancesAndHeightIgnoresTheText) {
   QtFontMetrics metrics;
-  const FontSpec font;
+  const FontChoice font;
   EXPECT_EQ(metrics.TextWidth(font, ""), 0);
   const std::vector<int> advances = metrics.Advances(font, "温度 (K)");
   ASSERT_EQ(advances.size(), 6u);
@@ -30,7 +30,7 @@ TEST(FontMetricsTest, WidthIsTheSumOfTheAdvancesAndHeightIgnoresTheText) {
   EXPECT_EQ(metrics.TextHeight(font, "a"), metrics.TextHeight(font, "温度"));
   EXPECT_GE(metrics.TextHeight(font, "a"), 12);
   EXPECT_LE(metrics.TextHeight(font, "a"), 18);
-  FontSpec large = font;
+  FontChoice large = font;
   large.PixelHeight = 24;
   EXPECT_GT(metrics.TextHeight(large, "a"), metrics.TextHeight(font, "a"));
   EXPECT_GT(metrics.TextWidth(large, "abc"), metrics.TextWidth(font, "abc"));
@@ -38,7 +38,7 @@ TEST(FontMetricsTest, WidthIsTheSumOfTheAdvancesAndHeightIgnoresTheText) {
 
 TEST(FontMetricsTest, SurrogatePairsAdvanceOnTheirFirstUnit) {
   QtFontMetrics metrics;
-  const std::vector<int> advances = metrics.Advances(FontSpec{}, "a𝑥b");
+  const std::vector<int> advances = metrics.Advances(FontChoice{}, "a𝑥b");
   ASSERT_EQ(advances.size(), 4u);
   EXPECT_EQ(advances[2], 0);
 }

@@ -28,7 +28,7 @@ struct CellSize {
 
 CellSize Measure(const std::string& text) {
   QtFontMetrics metrics;
-  return CellSize{metrics.TextWidth(FontSpec{}, text), metrics.TextHeight(FontSpec{}, text)};
+  return CellSize{metrics.TextWidth(FontChoice{}, text), metrics.TextHeight(FontChoice{}, text)};
 }
 
 TEST(PlayerTextTest, TransparentTextInksOnlyInsideItsCell) {

@@ -45,7 +45,7 @@ void CallLogCanvas::Ellipse(int left, int top, int right, int bottom) {
 void CallLogCanvas::TextOut(int x, int y, std::string_view text) {
   const CanvasFont& font = CurrentFont();
   calls_.push_back("TextOut " + std::to_string(x) + " " + std::to_string(y) + " \"" + std::string(text) +
-                   "\" color=" + HexColor(font.Spec.TextColor) + " esc=" + std::to_string(font.Escapement) +
+                   "\" color=" + HexColor(font.Choice.TextColor) + " esc=" + std::to_string(font.Escapement) +
                    " " + BrushText());
 }
 

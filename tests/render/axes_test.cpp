@@ -78,7 +78,7 @@ class AxesTest : public ::testing::Test {
   bool meshOutdated = false;
   RenderContext context{canvas, options, ui, cancelRequested, meshOutdated};
   PlotArea area = UnitArea();
-  FontSpec graphFont;
+  FontChoice graphFont;
 };
 
 TEST_F(AxesTest, PatternOneDrawsDetachedAxesWithOutwardLabels) {

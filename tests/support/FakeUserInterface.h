@@ -39,7 +39,7 @@ class FakeUserInterface : public UserInterface {
     return Unused<std::optional<std::string>>();
   }
   std::optional<Color> ChooseColor() override { return Unused<std::optional<Color>>(); }
-  std::optional<FontSpec> ChooseFont(const FontSpec&) override { return Unused<std::optional<FontSpec>>(); }
+  std::optional<FontChoice> ChooseFont(const FontChoice&) override { return Unused<std::optional<FontChoice>>(); }
 
   void ShowProgress(const std::string& label, int minimum, int maximum) override {
     ProgressCalls.push_back("ShowProgress " + label + " " + std::to_string(minimum) + " " + std::to_string(maximum));

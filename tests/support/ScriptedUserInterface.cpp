@@ -34,8 +34,8 @@ std::optional<std::string> ScriptedUserInterface::ChooseFileToSave(const FileDia
 
 std::optional<Color> ScriptedUserInterface::ChooseColor() { return Take(Colors, std::optional<Color>()); }
 
-std::optional<FontSpec> ScriptedUserInterface::ChooseFont(const FontSpec&) {
-  return Take(Fonts, std::optional<FontSpec>());
+std::optional<FontChoice> ScriptedUserInterface::ChooseFont(const FontChoice&) {
+  return Take(Fonts, std::optional<FontChoice>());
 }
 
 void ScriptedUserInterface::ShowProgress(const std::string& label, int minimum, int maximum) {

@@ -18,7 +18,7 @@ class ScriptedUserInterface : public UserInterface {
   std::deque<bool> Answers;                       // empty: Yes
   std::deque<std::optional<std::string>> Files;   // empty: cancelled
   std::deque<std::optional<Color>> Colors;        // empty: cancelled
-  std::deque<std::optional<FontSpec>> Fonts;      // empty: cancelled
+  std::deque<std::optional<FontChoice>> Fonts;      // empty: cancelled
   std::string Clipboard;
   int CancelAtPump = 0;  // 0: never; n: "中断" during the n-th pump
   int Pumps = 0;
@@ -31,7 +31,7 @@ class ScriptedUserInterface : public UserInterface {
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
   std::optional<Color> ChooseColor() override;
-  std::optional<FontSpec> ChooseFont(const FontSpec& initial) override;
+  std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
   void ShowProgress(const std::string& label, int minimum, int maximum) override;
   void SetProgressPosition(int position) override;
   void HideProgress() override;

@@ -53,19 +53,19 @@ TEST(DesktopPortTest, MessagesShowPlainLineBreaksAndFiltersBecomeQtFilters) {
 // The chooser works in points, the graph font in pixels: the size must survive the trip.
 TEST(GraphFontDialogTest, KeepsPixelSizeStyleAndColour) {
   for (int pixels : {12, 16, 24}) {
-    FontSpec start;
+    FontChoice start;
     start.PixelHeight = pixels;
     start.Bold = true;
     start.TextColor = MakeColor(200, 0, 0);
     const GraphFontDialog dialog(start);
-    const FontSpec chosen = dialog.Chosen();
+    const FontChoice chosen = dialog.Chosen();
     EXPECT_EQ(chosen.PixelHeight, pixels);
     EXPECT_TRUE(chosen.Bold);
     EXPECT_FALSE(chosen.Italic);
     EXPECT_EQ(chosen.TextColor, MakeColor(200, 0, 0));
     EXPECT_EQ(chosen.Face, "IPAPGothic") << "the platform's face name maps to the installed gothic";
   }
-  GraphFontDialog dialog{FontSpec()};
+  GraphFontDialog dialog{FontChoice()};
   dialog.SetTextColor(QColor(0, 0, 255));
   EXPECT_EQ(dialog.Chosen().TextColor, MakeColor(0, 0, 255));
 }

@@ -7,13 +7,13 @@
 
 namespace tarn {
 
-struct FontSpec {
+struct FontChoice {
   std::string Face = "ＭＳ Ｐゴシック";
   int PixelHeight = 12;
   bool Bold = false;
   bool Italic = false;
   Color TextColor = kBlack;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 }  // namespace tarn
