@@ -27,7 +27,7 @@ class QuietUserInterface : public UserInterface {
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
   std::optional<Color> ChooseColor() override { return {}; }
-  std::optional<FontSpec> ChooseFont(const FontSpec&) override { return {}; }
+  std::optional<FontChoice> ChooseFont(const FontChoice&) override { return {}; }
   void ShowProgress(const std::string&, int, int) override {}
   void SetProgressPosition(int) override {}
   void HideProgress() override {}
@@ -65,8 +65,8 @@ class StoringCanvas : public Canvas {
 
 class FixedMetrics : public FontMetrics {
  public:
-  int TextWidth(const FontSpec&, std::string_view text) override { return 6 * static_cast<int>(text.size()); }
-  int TextHeight(const FontSpec&, std::string_view) override { return 12; }
+  int TextWidth(const FontChoice&, std::string_view text) override { return 6 * static_cast<int>(text.size()); }
+  int TextHeight(const FontChoice&, std::string_view) override { return 12; }
 };
 
 // A regular lattice over 0..100 split along alternating diagonals, with a smooth field of hills
