@@ -45,8 +45,6 @@ constexpr int kUpwards = 900;
 // Further from the plot than any picture reaches, and still far inside the pixel type.
 constexpr double kFarAway = 1e8;
 
-int Round(double value) { return static_cast<int>(RoundToInt(value)); }
-
 // The frame's corners in pixels.
 struct FrameEdges {
   int Left;
@@ -56,7 +54,7 @@ struct FrameEdges {
 };
 
 FrameEdges EdgesOf(const PlotArea& area) {
-  return {Round(area.Left), Round(area.Right), area.Row(area.Bottom), area.Row(area.Top)};
+  return {RoundToPixel(area.Left), RoundToPixel(area.Right), area.Row(area.Bottom), area.Row(area.Top)};
 }
 
 // The step of one axis: automatic (and written back into its box) or the typed number.
@@ -72,7 +70,7 @@ double YStep(RenderContext& context, const PlotArea& area) {
 }
 
 int YAxisColumn(const PlotArea& area, int pattern) {
-  return pattern == kDetachedAxes ? Round(area.Left - kAxisOffset) : Round(area.Left);
+  return pattern == kDetachedAxes ? RoundToPixel(area.Left - kAxisOffset) : RoundToPixel(area.Left);
 }
 
 std::string YTitle(const OptionsModel& options) {
@@ -146,9 +144,9 @@ void DrawVerticalGrid(Canvas& canvas, const PlotArea& area, double xs, int patte
 // The row of the X axis; pattern 1 draws its own axis line there.
 int DrawXAxis(Canvas& canvas, const PlotArea& area, int pattern) {
   const double h = area.PictureHeight;
-  if (pattern != kDetachedAxes) return Round(h - area.Bottom);
-  const int ya = Round(h - (area.Bottom - kAxisOffset));
-  Line(canvas, Round(area.Left), ya, Round(area.Right), ya);
+  if (pattern != kDetachedAxes) return RoundToPixel(h - area.Bottom);
+  const int ya = RoundToPixel(h - (area.Bottom - kAxisOffset));
+  Line(canvas, RoundToPixel(area.Left), ya, RoundToPixel(area.Right), ya);
   return ya;
 }
 
@@ -164,7 +162,7 @@ void DrawXLabels(Canvas& canvas, const PlotArea& area, double xs, int pattern, i
 void DrawXTitle(Canvas& canvas, const OptionsModel& options, const PlotArea& area, int ya) {
   if (!options.Checked(OptionCheck::ShowXTitle)) return;
   const std::string& title = options.Text(OptionEdit::XTitleBox);
-  const int left = Round((area.Left + area.Right) / 2) - canvas.TextWidth(title) / 2;
+  const int left = RoundToPixel((area.Left + area.Right) / 2) - canvas.TextWidth(title) / 2;
   canvas.TextOut(left, ya + kXTitleGap + canvas.TextHeight("dummy"), title);
 }
 
@@ -173,14 +171,14 @@ int DrawYAxis(Canvas& canvas, const PlotArea& area, int pattern) {
   const int xa = YAxisColumn(area, pattern);
   if (pattern == kDetachedAxes) {
     const double h = area.PictureHeight;
-    Line(canvas, xa, Round(h - area.Bottom), xa, Round(h - area.Top));
+    Line(canvas, xa, RoundToPixel(h - area.Bottom), xa, RoundToPixel(h - area.Top));
   }
   return xa;
 }
 
-// Returns the leftmost column of the labels, or Round(Left) if that is further left.
+// Returns the leftmost column of the labels, or RoundToPixel(Left) if that is further left.
 int DrawYLabels(Canvas& canvas, const PlotArea& area, double ys, int pattern, int xa) {
-  int leftmost = Round(area.Left);
+  int leftmost = RoundToPixel(area.Left);
   for (double value : TickValues(area.YMin, area.YMax, ys)) {
     const int py = area.DataToPixelY(value);
     if (pattern == kDetachedAxes) Line(canvas, xa, py, xa + kDetachedTick, py);
@@ -197,7 +195,7 @@ void DrawYTitle(Canvas& canvas, const OptionsModel& options, const PlotArea& are
   const std::string title = YTitle(options);
   const int left = labelsLeft - canvas.TextHeight(title) - kLabelGap;
   const double halfWidth = canvas.TextWidth(title) / 2.0;
-  const int row = area.PictureHeight - Round((area.Top + area.Bottom) / 2 - halfWidth);
+  const int row = area.PictureHeight - RoundToPixel((area.Top + area.Bottom) / 2 - halfWidth);
   canvas.SetFontEscapement(kUpwards);
   if (options.Checked(OptionCheck::ShowYTitle)) canvas.TextOut(left, row, title);
 }
@@ -208,7 +206,7 @@ int MeasureLeftExtent(RenderContext& context, const PlotArea& area) {
   Canvas& canvas = context.Target;
   const double ys = YStep(context, area);
   const int xa = YAxisColumn(area, context.Options.GraphPattern());
-  int extent = Round(area.Left);
+  int extent = RoundToPixel(area.Left);
   for (double value : TickValues(area.YMin, area.YMax, ys)) {
     extent = std::min(extent, xa - kLabelGap - canvas.TextWidth(FloatToText(value)));
   }

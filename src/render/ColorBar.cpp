@@ -1,10 +1,10 @@
 // The colour bar.
 //
 //            vmin                                   vmax      <- labels, 2 px above the bar
-//   Title  +---------------------------------------------+   <- row yt = H - Round(Top + 17)
+//   Title  +---------------------------------------------+   <- row yt = H - RoundToPixel(Top + 17)
 //          |  colours from vmin (left) to vmax (right)   |      13 rows
-//          +---------------------------------------------+   <- row yb = H - Round(Top + 5)
-//          x0 = Round(Left) + title width + 5            x1 = Round(Right)
+//          +---------------------------------------------+   <- row yb = H - RoundToPixel(Top + 5)
+//          x0 = RoundToPixel(Left) + title width + 5            x1 = RoundToPixel(Right)
 //
 // The per-pixel fill style gets a continuous gradient, one colour per column. The other
 // styles get one segment per contour level k from Ceil(vmin / s) to Ceil(vmax / s): segment k
@@ -36,8 +36,6 @@ constexpr int kLabelGap = 2;
 // More segments than this are far below a pixel each; such a step gets no segments.
 constexpr double kMaxSegments = 1e6;
 
-int Round(double value) { return static_cast<int>(RoundToInt(value)); }
-
 struct BarGeometry {
   int X0;
   int X1;
@@ -50,7 +48,7 @@ std::string ValueTitle(const OptionsModel& options) {
 }
 
 BarGeometry BarOf(Canvas& canvas, const PlotArea& area, const std::string& title) {
-  return {Round(area.Left) + canvas.TextWidth(title) + kTitleGap, Round(area.Right),
+  return {RoundToPixel(area.Left) + canvas.TextWidth(title) + kTitleGap, RoundToPixel(area.Right),
           area.Row(area.Top + kBarTopAbovePlot), area.Row(area.Top + kBarBottomAbovePlot)};
 }
 
@@ -68,8 +66,8 @@ void DrawSegment(RenderContext& context, const BarGeometry& bar, double left, do
   const OptionsModel& options = context.Options;
   canvas.SetPenColor(color);
   canvas.SetBrushColor(color);
-  const int l = Round(left);
-  const int r = Round(right);
+  const int l = RoundToPixel(left);
+  const int r = RoundToPixel(right);
   if (options.GetFillStyle() == FillStyle::PaintMetaContour) {
     const std::array<PixelPoint, 4> corners{{{l, bar.TopRow}, {l, bar.BottomRow}, {r, bar.BottomRow}, {r, bar.TopRow}}};
     canvas.Polygon(corners);
@@ -132,7 +130,7 @@ void DrawColorBar(RenderContext& context, double s, const PlotArea& area, double
   }
   DrawFrame(canvas, bar);
   canvas.SetFontColor(options.GetColor(OptionColor::BDColor));
-  if (options.Checked(OptionCheck::ShowValueTitle)) canvas.TextOut(Round(area.Left), bar.TopRow, title);
+  if (options.Checked(OptionCheck::ShowValueTitle)) canvas.TextOut(RoundToPixel(area.Left), bar.TopRow, title);
   DrawLabels(canvas, bar, vmin, vmax);
 }
 

@@ -7,6 +7,9 @@
 
 namespace tarn {
 
+// A drawing coordinate: the real rounded to the nearest pixel, halves to even.
+inline int RoundToPixel(double value) { return static_cast<int>(RoundToInt(value)); }
+
 struct PlotArea {
   double Left = 0;
   double Right = 0;
@@ -20,12 +23,10 @@ struct PlotArea {
   double YMax = 0;
   int PictureHeight = 0;  // H: the height of the picture being recorded
 
-  int DataToPixelX(double x) const { return static_cast<int>(RoundToInt((x - XMin) * XScale + Left)); }
-  int DataToPixelY(double y) const {
-    return PictureHeight - static_cast<int>(RoundToInt((y - YMin) * YScale + Bottom));
-  }
+  int DataToPixelX(double x) const { return RoundToPixel((x - XMin) * XScale + Left); }
+  int DataToPixelY(double y) const { return PictureHeight - RoundToPixel((y - YMin) * YScale + Bottom); }
   // The row of an upward distance u.
-  int Row(double u) const { return PictureHeight - static_cast<int>(RoundToInt(u)); }
+  int Row(double u) const { return PictureHeight - RoundToPixel(u); }
 };
 
 }  // namespace tarn
