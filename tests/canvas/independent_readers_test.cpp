@@ -2,42 +2,19 @@
 // tool fails these tests, since without it nothing independent has been checked.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "FakeFontMetrics.h"
 #include "canvas/EmfValidator.h"
 #include "canvas/MetafileRecorder.h"
+#include "support/ExternalTools.h"
 #include "support/TempDir.h"
 
 namespace tarn {
 namespace {
 
 using testing::FakeFontMetrics;
+using testing::RequireTool;
+using testing::RunCommand;
 using testing::TempDir;
-
-struct CommandResult {
-  int ExitCode = -1;
-  std::string Output;
-};
-
-CommandResult RunCommand(const std::string& command) {
-  CommandResult result;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 4096> buffer{};
-  std::size_t n = 0;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.Output.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
-
-void RequireTool(const std::string& name) {
-  ASSERT_EQ(RunCommand("command -v " + name).ExitCode, 0) << name << " is not installed (Debian package "
-                                                  << (name == "printemf" ? "printemf" : "emf2svg") << ")";
-}
 
 // Every kind of record the recorder writes, as the graphs use them.
 std::string TypicalPicture(int width, int height) {
