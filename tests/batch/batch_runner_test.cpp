@@ -120,6 +120,28 @@ TEST_F(BatchRunner, ColourDialogAndReset) {
   EXPECT_NE(r.Out.find("XTitle:KEPT\n"), std::string::npos);
 }
 
+TEST_F(BatchRunner, InterruptStopsTheNextLongOperation) {
+  const std::string example = std::string(TARNPLOT_SOURCE_DIR) + "/examples/contour_standard.txt";
+  const BatchResult full = RunTarnplot({"open-contour", example, "make-mesh", "print", "mesh"});
+  const BatchResult cut = RunTarnplot({"open-contour", example, "interrupt", "2", "make-mesh", "print", "mesh",
+                                       "answer", "no", "redraw"});
+  EXPECT_EQ(cut.Status, 0);
+  EXPECT_LT(cut.Out.size(), full.Out.size());
+  EXPECT_TRUE(full.Out.starts_with(cut.Out.substr(0, cut.Out.find('\n'))));  // the same seed
+  // A cancelled build leaves the mesh outdated: the redraw offers the rebuild.
+  EXPECT_EQ(cut.Err, "question: 新しいデータです\\nメッシュを作り直しますか？ [no]\n");
+}
+
+TEST_F(BatchRunner, DrawsAndSavesTheExample) {
+  const std::string example = std::string(TARNPLOT_SOURCE_DIR) + "/examples/contour_standard.txt";
+  const BatchResult r = RunTarnplot({"open-contour", example, "make-mesh", "redraw", "save-image",
+                                     dir.Path("a.png"), "save-image", dir.Path("a.emf")});
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Err, "");
+  EXPECT_EQ(dir.Read("a.png").substr(1, 3), "PNG");
+  EXPECT_EQ(dir.Read("a.emf").substr(40, 4), " EMF");
+}
+
 TEST_F(BatchRunner, ModeCommands) {
   const BatchResult r = RunTarnplot({"click", "sanp", "check", "show-mesh", "print", "mode"});
   EXPECT_EQ(r.Out, "sanp=0 mesh=1 contour=1 show-mesh=1 show-contour=1\n");
