@@ -39,17 +39,4 @@ double CandidateSearch::DistanceBound(const Midpoint& m, const PointTree::Box& b
   return std::sqrt(dx * dx + dy * dy) * (1 - kRelativeSlack);
 }
 
-void CandidateSearch::Push(const Item& item) {
-  heap_.push_back(item);
-  heap_.back().Learned = static_cast<std::uint32_t>(*learned_);
-  std::push_heap(heap_.begin(), heap_.end(), Later);
-}
-
-CandidateSearch::Item CandidateSearch::Pop() {
-  std::pop_heap(heap_.begin(), heap_.end(), Later);
-  const Item item = heap_.back();
-  heap_.pop_back();
-  return item;
-}
-
 }  // namespace tarn

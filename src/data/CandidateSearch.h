@@ -25,8 +25,6 @@
 #include "data/PointTree.h"
 
 namespace tarn {
-struct DbgStats { long searches=0, fails=0, nodePops=0, nodePopsFail=0, leaves=0, leavesFail=0, pointPops=0, pointPopsFail=0, mayHold=0, mayHoldFail=0, cyclesOk=0, cyclesFail=0, shadowTests=0, crossCalls=0, shadowsFail=0; };
-inline DbgStats gStats;
 
 // Which boxes may hold points that EdgeLine::SideOf puts on the far side of an edge.
 class FarSide {
@@ -54,30 +52,38 @@ class CandidateSearch {
                        const std::size_t& learned, double& distance);
 
  private:
+  // A node of the tree, or a point: Id is the node number, or ~index for a point.
   struct Item {
     double Key;
-    std::int32_t Id;  // node number, or point index for a point
-    PointTree::Range Range;
-    std::uint32_t Learned = 0;  // the caller's count of lessons when the item went in
+    std::int32_t Id;
+    std::uint32_t Learned;  // the caller's count of lessons when the item went in
   };
-  static constexpr std::int32_t kPointItem = -1;  // Range.End of a point item
+  static bool IsPoint(const Item& item) { return item.Id < 0; }
+  static PointIndex PointOf(const Item& item) { return ~item.Id; }
 
-  // For the heap: true if `a` comes out after `b`.
+  // For the heap: true if `a` comes out after `b`. Nodes before points on equal keys,
+  // points by index.
   static bool Later(const Item& a, const Item& b) {
     if (a.Key != b.Key) return a.Key > b.Key;
-    const bool aIsPoint = a.Range.End == kPointItem;
-    const bool bIsPoint = b.Range.End == kPointItem;
-    if (aIsPoint != bIsPoint) return aIsPoint;
-    return a.Id > b.Id;
+    if (IsPoint(a) != IsPoint(b)) return IsPoint(a);
+    return IsPoint(a) ? PointOf(a) > PointOf(b) : a.Id > b.Id;
   }
 
   static double DistanceBound(const Midpoint& m, const PointTree::Box& box);
-  void Push(const Item& item);
-  Item Pop();
+  void Push(double key, std::int32_t id) {
+    heap_.push_back({key, id, static_cast<std::uint32_t>(*learned_)});
+    std::push_heap(heap_.begin(), heap_.end(), Later);
+  }
+  Item Pop() {
+    std::pop_heap(heap_.begin(), heap_.end(), Later);
+    const Item item = heap_.back();
+    heap_.pop_back();
+    return item;
+  }
   template <class Consider>
   void OpenLeaf(const Midpoint& m, PointTree::Range range, Consider& consider);
   template <class MayHold>
-  void OpenNode(const Midpoint& m, MayHold& mayHold, const Item& node);
+  void OpenNode(const Midpoint& m, MayHold& mayHold, int node);
   template <class MayHold, class Consider>
   void Descend(const Midpoint& m, MayHold& mayHold, Consider& consider);
 
@@ -94,26 +100,21 @@ PointIndex CandidateSearch::FindFirst(const Midpoint& m, MayHold mayHold, Consid
   learned_ = &learned;
   if (tree_.Empty() || !mayHold(tree_.NodeBox(0))) return kNoPoint;
   Descend(m, mayHold, consider);
-  gStats.searches++;
-  long np=0, lv=0, pp=0;
   while (!heap_.empty()) {
     const Item item = Pop();
-    if (item.Range.End == kPointItem) {
-      pp++;
-      if (!accept(item.Id)) continue;
+    if (IsPoint(item)) {
+      if (!accept(PointOf(item))) continue;
       distance = item.Key;
-      gStats.nodePops+=np; gStats.leaves+=lv; gStats.pointPops+=pp;
-      return item.Id;
+      return PointOf(item);
     }
-    np++; if (PointTree::IsLeaf(item.Range)) lv++;
     if (item.Learned != *learned_ && !mayHold(tree_.NodeBox(item.Id))) continue;
-    if (PointTree::IsLeaf(item.Range)) {
-      OpenLeaf(m, item.Range, consider);
+    const PointTree::Range range = tree_.NodeRange(item.Id);
+    if (PointTree::IsLeaf(range)) {
+      OpenLeaf(m, range, consider);
     } else {
-      OpenNode(m, mayHold, item);
+      OpenNode(m, mayHold, item.Id);
     }
   }
-  gStats.fails++; gStats.nodePopsFail+=np; gStats.leavesFail+=lv; gStats.pointPopsFail+=pp;
   return kNoPoint;
 }
 
@@ -122,7 +123,7 @@ void CandidateSearch::OpenLeaf(const Midpoint& m, PointTree::Range range, Consid
   for (int position = range.Begin; position < range.End; ++position) {
     const PointTree::Entry& entry = tree_.EntryAt(position);
     if (!consider(entry)) continue;
-    Push({MidpointDistance(m, entry.X, entry.Y), entry.Index, {0, kPointItem}});
+    Push(MidpointDistance(m, entry.X, entry.Y), ~entry.Index);
   }
 }
 
@@ -140,11 +141,7 @@ void CandidateSearch::Descend(const Midpoint& m, MayHold& mayHold, Consider& con
     const int far = lowerFirst ? PointTree::UpperChild(node) : PointTree::LowerChild(node);
     const PointTree::Range nearRange = lowerFirst ? PointTree::LowerHalf(range)
                                                   : PointTree::UpperHalf(range);
-    const PointTree::Range farRange = lowerFirst ? PointTree::UpperHalf(range)
-                                                 : PointTree::LowerHalf(range);
-    if (mayHold(tree_.NodeBox(far))) {
-      Push({DistanceBound(m, tree_.NodeBox(far)), far, farRange});
-    }
+    if (mayHold(tree_.NodeBox(far))) Push(DistanceBound(m, tree_.NodeBox(far)), far);
     if (!mayHold(tree_.NodeBox(near))) return;
     node = near;
     range = nearRange;
@@ -153,14 +150,10 @@ void CandidateSearch::Descend(const Midpoint& m, MayHold& mayHold, Consider& con
 }
 
 template <class MayHold>
-void CandidateSearch::OpenNode(const Midpoint& m, MayHold& mayHold, const Item& node) {
-  const int children[2] = {PointTree::LowerChild(node.Id), PointTree::UpperChild(node.Id)};
-  const PointTree::Range ranges[2] = {PointTree::LowerHalf(node.Range),
-                                      PointTree::UpperHalf(node.Range)};
-  for (int i = 0; i < 2; ++i) {
-    const PointTree::Box& box = tree_.NodeBox(children[i]);
-    if (!mayHold(box)) continue;
-    Push({DistanceBound(m, box), children[i], ranges[i]});
+void CandidateSearch::OpenNode(const Midpoint& m, MayHold& mayHold, int node) {
+  for (const int child : {PointTree::LowerChild(node), PointTree::UpperChild(node)}) {
+    const PointTree::Box& box = tree_.NodeBox(child);
+    if (mayHold(box)) Push(DistanceBound(m, box), child);
   }
 }
 

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "data/Geometry.h"
-#include "data/CandidateSearch.h"
 
 namespace tarn {
 
@@ -139,7 +138,6 @@ void EdgeIndex::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
 }
 
 bool EdgeIndex::CrossesMesh(PointIndex a, PointIndex b, Edge* crossed) const {
-  gStats.crossCalls++;
   const Segment segment(tree_.EntryAt(tree_.PositionOf(a)), tree_.EntryAt(tree_.PositionOf(b)),
                         margin_);
   return VisitLeaves(segment, [this, &segment, crossed](int node) {
@@ -195,10 +193,10 @@ bool EdgeIndex::LeafHasCrossing(int node, const Segment& segment, Edge* crossed)
 bool EdgeIndex::Crosses(const Segment& segment, FiledEdge edge) const {
   const PointTree::Entry& c = tree_.EntryAt(edge.Start);
   const PointTree::Entry& d = tree_.EntryAt(edge.End);
-  if (std::max(c.X, d.X) < segment.MinX || std::min(c.X, d.X) > segment.MaxX ||
-      std::max(c.Y, d.Y) < segment.MinY || std::min(c.Y, d.Y) > segment.MaxY) {
-    return false;
-  }
+  // One branch for the box test: most edges of a leaf miss the segment's box.
+  const bool apart = (std::max(c.X, d.X) < segment.MinX) | (std::min(c.X, d.X) > segment.MaxX) |
+                     (std::max(c.Y, d.Y) < segment.MinY) | (std::min(c.Y, d.Y) > segment.MaxY);
+  if (apart) return false;
   const double ax = segment.AX, ay = segment.AY, bx = segment.BX, by = segment.BY;
   if (SegmentsCross(ax, ay, bx, by, c.X, c.Y, d.X, d.Y)) return true;
   return SegmentsCross(ax, ay, bx, by, d.X, d.Y, c.X, c.Y) &&

@@ -30,6 +30,8 @@ class EdgeIndex {
   // Files the edges of a triangle that the mesh does not hold yet; call before the
   // triangle is added to `edges`.
   void AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3);
+  // Files one edge that no triangle of the mesh holds yet, in this direction.
+  void FileEdge(PointIndex start, PointIndex end);
 
   // True if the segment a-b properly crosses an edge of a filed triangle, by
   // SegmentsCross(a, b, start, end); then `crossed` (if given) receives that edge.
@@ -58,7 +60,6 @@ class EdgeIndex {
   struct Segment;
   struct Region;
 
-  void FileEdge(PointIndex start, PointIndex end);
   void AppendToLeaf(int node, FiledEdge edge);
   Chunk& ChunkAt(std::int32_t id) const;
   std::int32_t NewChunk(std::int32_t next);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include "data/CandidateSearch.h"
 
 namespace tarn {
 
@@ -116,7 +115,6 @@ bool EdgeShadows::CoversAround(int end, const Corners& corners, double x, double
 // against the line c-d, (|A - c| + |A - d|) |z - A| for the values against the rays.
 // Most shadows tested are missed by a wide margin, so the signs are looked at first.
 bool EdgeShadows::ShadowCovers(const Shadow& s, const Corners& corners) {
-  gStats.shadowTests++;
   double beyondLine = INFINITY;
   double insideC = INFINITY;
   double insideD = INFINITY;

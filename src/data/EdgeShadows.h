@@ -64,7 +64,7 @@ class EdgeShadows {
     double SideOfC;                       // sign of orient(A, d, c)
   };
   static constexpr std::size_t kMaxShadows = 512;
-  static constexpr int kBins = 64;
+  static constexpr int kBins = 128;
 
   static double DirectionOf(double dx, double dy);
   static int BinOf(double direction);

@@ -8,20 +8,23 @@ namespace tarn {
 
 namespace {
 
-std::uint64_t PairKey(PointIndex u, PointIndex v) {
-  const auto low = static_cast<std::uint32_t>(std::min(u, v));
-  const auto high = static_cast<std::uint32_t>(std::max(u, v));
-  return (std::uint64_t{low} << 32) | high;
-}
-
-// The finaliser of splitmix64: spreads neighbouring indices over the table.
-std::size_t HashKey(std::uint64_t key) {
+// The finaliser of splitmix64 over the pair: spreads neighbouring indices over the table.
+std::size_t HashPair(std::uint32_t low, std::uint32_t high) {
+  std::uint64_t key = (std::uint64_t{low} << 32) | high;
   key ^= key >> 30;
   key *= 0xbf58476d1ce4e5b9ULL;
   key ^= key >> 27;
   key *= 0x94d049bb133111ebULL;
   key ^= key >> 31;
   return static_cast<std::size_t>(key);
+}
+
+// A pair is keyed by its lower and its higher index.
+std::uint32_t Low(PointIndex u, PointIndex v) {
+  return static_cast<std::uint32_t>(std::min(u, v));
+}
+std::uint32_t High(PointIndex u, PointIndex v) {
+  return static_cast<std::uint32_t>(std::max(u, v));
 }
 
 // Tables are kept at most three quarters full.
@@ -32,7 +35,7 @@ std::size_t CapacityFor(std::size_t pairs) {
 }  // namespace
 
 MeshEdges::MeshEdges(std::size_t expectedEdges)
-    : keys_(CapacityFor(expectedEdges)), info_(keys_.size()), mask_(keys_.size() - 1) {}
+    : slots_(CapacityFor(expectedEdges)), mask_(slots_.size() - 1) {}
 
 void MeshEdges::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
   AddDirectedEdge(v1, v2);
@@ -42,45 +45,43 @@ void MeshEdges::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
 
 void MeshEdges::AddDirectedEdge(PointIndex start, PointIndex end) {
   assert(start != end && "a triangle's corners are distinct");
-  if ((used_ + 1) * 4 > keys_.size() * 3) Grow();
-  const std::uint64_t key = PairKey(start, end);
-  const std::size_t slot = FindSlot(key);
-  std::uint8_t& info = info_[slot];
-  if ((info & kCountMask) == 0) {
-    keys_[slot] = key;
+  if ((used_ + 1) * 4 > slots_.size() * 3) Grow();
+  Slot& slot = slots_[FindSlot(Low(start, end), High(start, end))];
+  if ((slot.Info & kCountMask) == 0) {
+    slot.Low = Low(start, end);
+    slot.High = High(start, end);
     ++used_;
   }
-  if ((info & kCountMask) < 3) ++info;
-  info |= start < end ? kLowToHigh : kHighToLow;
+  if ((slot.Info & kCountMask) < 3) ++slot.Info;
+  slot.Info |= start < end ? kLowToHigh : kHighToLow;
 }
 
 int MeshEdges::HolderCount(PointIndex u, PointIndex v) const {
-  return info_[FindSlot(PairKey(u, v))] & kCountMask;
+  return slots_[FindSlot(Low(u, v), High(u, v))].Info & kCountMask;
 }
 
 bool MeshEdges::HasDirectedEdge(PointIndex start, PointIndex end) const {
-  const std::uint8_t info = info_[FindSlot(PairKey(start, end))];
+  const std::uint8_t info = slots_[FindSlot(Low(start, end), High(start, end))].Info;
   return (info & (start < end ? kLowToHigh : kHighToLow)) != 0;
 }
 
-// The slot holding `key`, or the empty slot where it would go.
-std::size_t MeshEdges::FindSlot(std::uint64_t key) const {
-  std::size_t slot = HashKey(key) & mask_;
-  while ((info_[slot] & kCountMask) != 0 && keys_[slot] != key) slot = (slot + 1) & mask_;
-  return slot;
+// The slot holding the pair, or the empty slot where it would go.
+std::size_t MeshEdges::FindSlot(std::uint32_t low, std::uint32_t high) const {
+  std::size_t index = HashPair(low, high) & mask_;
+  for (;;) {
+    const Slot& slot = slots_[index];
+    if ((slot.Info & kCountMask) == 0 || (slot.Low == low && slot.High == high)) return index;
+    index = (index + 1) & mask_;
+  }
 }
 
 void MeshEdges::Grow() {
-  std::vector<std::uint64_t> oldKeys(keys_.size() * 2);
-  std::vector<std::uint8_t> oldInfo(info_.size() * 2);
-  oldKeys.swap(keys_);
-  oldInfo.swap(info_);
-  mask_ = keys_.size() - 1;
-  for (std::size_t i = 0; i < oldKeys.size(); ++i) {
-    if ((oldInfo[i] & kCountMask) == 0) continue;
-    const std::size_t slot = FindSlot(oldKeys[i]);
-    keys_[slot] = oldKeys[i];
-    info_[slot] = oldInfo[i];
+  std::vector<Slot> old(slots_.size() * 2);
+  old.swap(slots_);
+  mask_ = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if ((slot.Info & kCountMask) == 0) continue;
+    slots_[FindSlot(slot.Low, slot.High)] = slot;
   }
 }
 

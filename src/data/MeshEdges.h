@@ -31,18 +31,23 @@ class MeshEdges {
   bool HasDirectedEdge(PointIndex start, PointIndex end) const;
 
  private:
-  // Per slot: bits 0-1 the saturated holder count, bit 2 "low to high" seen, bit 3
-  // "high to low" seen. A count of 0 marks an empty slot.
+  // Info: bits 0-1 the saturated holder count, bit 2 "low to high" seen, bit 3 "high to
+  // low" seen. A count of 0 marks an empty slot. Key and info share a slot so that a probe
+  // touches one cache line.
   static constexpr std::uint8_t kCountMask = 3;
   static constexpr std::uint8_t kLowToHigh = 4;
   static constexpr std::uint8_t kHighToLow = 8;
+  struct Slot {
+    std::uint32_t Low = 0;
+    std::uint32_t High = 0;
+    std::uint8_t Info = 0;
+  };
 
   void AddDirectedEdge(PointIndex start, PointIndex end);
-  std::size_t FindSlot(std::uint64_t key) const;
+  std::size_t FindSlot(std::uint32_t low, std::uint32_t high) const;
   void Grow();
 
-  std::vector<std::uint64_t> keys_;
-  std::vector<std::uint8_t> info_;
+  std::vector<Slot> slots_;
   std::size_t used_ = 0;
   std::size_t mask_ = 0;
 };

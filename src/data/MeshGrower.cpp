@@ -1,7 +1,6 @@
 #include "data/MeshGrower.h"
 
 #include <cassert>
-#include <x86intrin.h>
 
 #include "data/Geometry.h"
 #include "data/ThirdCornerRules.h"
@@ -59,13 +58,11 @@ void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
   const PointIndex p = Corner(t, edge);
   const PointIndex q = Corner(t, NextCorner(edge));
   const PointIndex r = Corner(t, NextCorner(NextCorner(edge)));
-  if (edges_.HolderCount(p, q) >= 2) return;  // another triangle lies across it
+  // Both skip the edge; the state is the cheaper test.
   if (EdgeStateOf(mesh_[triangle], edge) != kEdgeOpen) return;
+  if (edges_.HolderCount(p, q) >= 2) return;  // another triangle lies across it
   double distance = 0;
-  const auto t0 = __rdtsc();
   const PointIndex k = FindThirdCorner(p, q, r, distance);
-  const auto t1 = __rdtsc();
-  if (k == kNoPoint) { gStats.cyclesFail += (long)(t1 - t0); gStats.shadowsFail += (long)shadows_.Count(); } else gStats.cyclesOk += (long)(t1 - t0);
   // A choice at distance 0 leaves the edge on the hull, as the plain procedure does.
   const bool joined = k != kNoPoint && distance > 0;
   if (joined) AppendTriangle(k, q, p);
@@ -87,9 +84,17 @@ PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
 // edges are marked shared if a triangle already holds their corners.
 void MeshGrower::AppendTriangle(PointIndex k, PointIndex q, PointIndex p) {
   MeshTriangle added{k, q, p, kEdgeOpen, kEdgeShared, kEdgeOpen};
-  if (edges_.HolderCount(k, q) >= 1) added.E1 = kEdgeShared;
-  if (edges_.HolderCount(p, k) >= 1) added.E3 = kEdgeShared;
-  edgeIndex_.AddTriangle(k, q, p);
+  // Q-P is held by the triangle built across; the other two edges are filed if new.
+  if (edges_.HolderCount(k, q) >= 1) {
+    added.E1 = kEdgeShared;
+  } else {
+    edgeIndex_.FileEdge(k, q);
+  }
+  if (edges_.HolderCount(p, k) >= 1) {
+    added.E3 = kEdgeShared;
+  } else {
+    edgeIndex_.FileEdge(p, k);
+  }
   edges_.AddTriangle(k, q, p);
   mesh_.push_back(added);
   NoteCorners(added);

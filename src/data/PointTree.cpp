@@ -30,6 +30,7 @@ PointTree::PointTree(const PointList& points) : positions_(points.size(), -1) {
   }
   const int slots = NodeSlotsFor(static_cast<int>(entries_.size()));
   boxes_.resize(slots);
+  ranges_.resize(slots);
   splits_.resize(slots);
   axes_.resize(slots);
   Build(0, RootRange());
@@ -41,6 +42,7 @@ PointTree::PointTree(const PointList& points) : positions_(points.size(), -1) {
 void PointTree::Build(int node, Range range) {
   const Box box = BoxOf(range);
   boxes_[node] = box;
+  ranges_[node] = range;
   if (IsLeaf(range)) return;
   const Axis axis = box.MaxX - box.MinX >= box.MaxY - box.MinY ? kAxisX : kAxisY;
   SplitAt(node, range, axis);

@@ -53,6 +53,7 @@ class PointTree {
 
   const Entry& EntryAt(int position) const { return entries_[position]; }
   const Box& NodeBox(int node) const { return boxes_[node]; }
+  Range NodeRange(int node) const { return ranges_[node]; }
   Axis SplitAxis(int node) const { return static_cast<Axis>(axes_[node]); }
   float SplitValue(int node) const { return splits_[node]; }
   int NodeCount() const { return static_cast<int>(boxes_.size()); }
@@ -71,6 +72,7 @@ class PointTree {
 
   std::vector<Entry> entries_;
   std::vector<Box> boxes_;
+  std::vector<Range> ranges_;
   std::vector<float> splits_;
   std::vector<std::uint8_t> axes_;
   std::vector<std::int32_t> positions_;

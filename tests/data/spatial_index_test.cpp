@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
+#include <map>
 #include <random>
+#include <set>
 
 #include "data/CandidateSearch.h"
 #include "data/EdgeIndex.h"
@@ -135,6 +138,49 @@ TEST(SpatialIndexTest, EdgeIndexAnswersAsTheFullScan) {
     }
     EXPECT_GT(crossings, 300);
     EXPECT_LT(crossings, 2700);  // and as many that cross nothing
+  }
+}
+
+// The pair table against a plain map: holder counts (saturated at 3) and directions, over
+// a table that starts tiny and has to grow many times, with indices up to the largest.
+TEST(SpatialIndexTest, MeshEdgesCountHoldersAndDirectionsOfEveryPair) {
+  constexpr PointIndex kLargest = std::numeric_limits<PointIndex>::max();
+  const PointIndex corners[] = {0, 1, 2, 3, 4, 5, 6, 7, 1000, 65536, kLargest - 1, kLargest};
+  std::mt19937 random(12);
+  std::uniform_int_distribution<int> pick(0, std::size(corners) - 1);
+  MeshEdges edges(1);
+  std::map<std::pair<PointIndex, PointIndex>, int> holders;  // by (low, high)
+  std::set<std::pair<PointIndex, PointIndex>> directed;
+  for (int i = 0; i < 60; ++i) {
+    const PointIndex a = corners[pick(random)], b = corners[pick(random)],
+                     c = corners[pick(random)];
+    if (a == b || b == c || c == a) continue;
+    edges.AddTriangle(a, b, c);
+    for (const auto& [start, end] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
+      ++holders[{std::min(start, end), std::max(start, end)}];
+      directed.insert({start, end});
+    }
+  }
+  // The table grew from 16 slots; some pairs are held in one direction only, some by three
+  // or more triangles.
+  ASSERT_GT(holders.size(), 30u);
+  ASSERT_GT(std::count_if(holders.begin(), holders.end(),
+                          [&directed](const auto& pair) {
+                            const auto [low, high] = pair.first;
+                            return directed.count({low, high}) != directed.count({high, low});
+                          }),
+            5);
+  ASSERT_GT(std::count_if(holders.begin(), holders.end(),
+                          [](const auto& pair) { return pair.second > 3; }),
+            0);
+  for (const PointIndex u : corners) {
+    for (const PointIndex v : corners) {
+      if (u == v) continue;
+      const auto found = holders.find({std::min(u, v), std::max(u, v)});
+      const int expected = found == holders.end() ? 0 : std::min(found->second, 3);
+      EXPECT_EQ(edges.HolderCount(u, v), expected) << u << "-" << v;
+      EXPECT_EQ(edges.HasDirectedEdge(u, v), directed.count({u, v}) == 1) << u << "-" << v;
+    }
   }
 }
 
