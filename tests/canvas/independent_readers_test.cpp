@@ -11,6 +11,7 @@
 namespace tarn {
 namespace {
 
+using testing::CommandResult;
 using testing::FakeFontMetrics;
 using testing::RequireTool;
 using testing::RunCommand;
