@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 
+#include <cstdint>
 #include <random>
 
 #include "data/Triangulation.h"
@@ -45,6 +46,17 @@ class CountingObserver : public tarn::MeshBuildObserver {
   void PassFinished(int) override { ++passes; }
 };
 
+// A fingerprint of the whole mesh, to compare builds of the triangulation bit for bit.
+double MeshChecksum(const tarn::TriangleList& mesh) {
+  std::uint64_t sum = 0;
+  for (const tarn::MeshTriangle& t : mesh) {
+    for (const std::int32_t field : {t.V1, t.V2, t.V3, t.E1, t.E2, t.E3}) {
+      sum = sum * 1000003u + static_cast<std::uint32_t>(field);
+    }
+  }
+  return static_cast<double>(sum >> 12);  // exact in a double
+}
+
 double PeakResidentBytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -62,6 +74,7 @@ void RunBuild(benchmark::State& state, const tarn::PointList& points) {
   const auto count = static_cast<double>(points.size());
   state.counters["triangles"] = static_cast<double>(mesh.size());
   state.counters["passes"] = observer.passes;
+  state.counters["mesh_checksum"] = MeshChecksum(mesh);
   state.counters["peak_rss_bytes_per_point"] = PeakResidentBytes() / count;
 }
 

@@ -33,6 +33,49 @@ bool FarSide::MayHoldFarPoints(const PointTree::Box& box) const {
   return box.MinY < std::max(lineAtMinX, lineAtMaxX) + margin_;
 }
 
+// One step of polygon clipping against the widened far side, round the box corners.
+EdgeShadows::Polygon FarSide::FarPart(const PointTree::Box& box) const {
+  const double xs[4] = {box.MinX, box.MaxX, box.MaxX, box.MinX};
+  const double ys[4] = {box.MinY, box.MinY, box.MaxY, box.MaxY};
+  EdgeShadows::Polygon part{{}, {}, 0};
+  for (int i = 0; i < 4; ++i) {
+    const int j = (i + 1) % 4;
+    const bool beyond = Beyond(xs[i], ys[i]) >= 0;
+    if (beyond) {
+      part.X[part.Count] = xs[i];
+      part.Y[part.Count++] = ys[i];
+    }
+    if (beyond == (Beyond(xs[j], ys[j]) >= 0)) continue;
+    BorderPoint(xs[i], ys[i], xs[j], ys[j], part.X[part.Count], part.Y[part.Count]);
+    ++part.Count;
+  }
+  return part;
+}
+
+// The vertical side test is exact, so its line needs no widening.
+double FarSide::Beyond(double x, double y) const {
+  if (line_.Vertical()) return farSide_ * (x - line_.XOfVertical());
+  return farSide_ * (y - (line_.Slope() * x + line_.Intercept())) + 2 * margin_;
+}
+
+// Box sides are horizontal or vertical. A vertical line meets only horizontal sides, at
+// its own x; a sloped one is solved for the free coordinate, which rounds by far less than
+// the margin across the line, and is kept within the side.
+void FarSide::BorderPoint(double ax, double ay, double bx, double by, double& x,
+                          double& y) const {
+  const double shift = farSide_ * -2 * margin_;
+  if (ay == by) {
+    y = ay;
+    x = line_.Vertical() ? line_.XOfVertical()
+                         : (ay - line_.Intercept() - shift) / line_.Slope();
+    x = std::clamp(x, std::min(ax, bx), std::max(ax, bx));
+    return;
+  }
+  x = ax;
+  y = std::clamp(line_.Slope() * ax + line_.Intercept() + shift, std::min(ay, by),
+                 std::max(ay, by));
+}
+
 double CandidateSearch::DistanceBound(const Midpoint& m, const PointTree::Box& box) {
   const double dx = std::max({0.0, box.MinX - m.X, m.X - box.MaxX});
   const double dy = std::max({0.0, box.MinY - m.Y, m.Y - box.MaxY});

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <vector>
 
+#include "data/EdgeShadows.h"
 #include "data/Geometry.h"
 #include "data/PointTree.h"
 
@@ -33,7 +34,17 @@ class FarSide {
 
   bool MayHoldFarPoints(const PointTree::Box& box) const;
 
+  // The part of the box where the side test may put points on the far side, widened
+  // across the line by twice the margin; empty (no corners) if there is none.
+  EdgeShadows::Polygon FarPart(const PointTree::Box& box) const;
+
  private:
+  // How far (x, y) lies on the far side of the widened line (in y, or in x for a vertical
+  // line); negative on the near side.
+  double Beyond(double x, double y) const;
+  // Where the widened line meets the box side from a to b (one end beyond, the other not).
+  void BorderPoint(double ax, double ay, double bx, double by, double& x, double& y) const;
+
   EdgeLine line_;
   int farSide_;
   double margin_;

@@ -69,6 +69,20 @@ bool EdgeShadows::Covers(const PointTree::Box& box) const {
   return CoversAround(0, corners, x, y) || CoversAround(1, corners, x, y);
 }
 
+// A shadow that covers the polygon covers the mean of its corners, which lies inside it.
+bool EdgeShadows::Covers(const Polygon& polygon) const {
+  if (shadows_.empty() || polygon.Count == 0) return false;
+  double x = 0;
+  double y = 0;
+  for (int i = 0; i < polygon.Count; ++i) {
+    x += polygon.X[i];
+    y += polygon.Y[i];
+  }
+  x /= polygon.Count;
+  y /= polygon.Count;
+  return CoversAround(0, polygon, x, y) || CoversAround(1, polygon, x, y);
+}
+
 // The direction of (dx, dy) as a number in [0, 4) that grows with the angle (the "diamond
 // angle": cheaper than atan2, and the bins need nothing but the order).
 double EdgeShadows::DirectionOf(double dx, double dy) {

@@ -33,6 +33,14 @@ namespace tarn {
 
 class EdgeShadows {
  public:
+  // A convex polygon given by its corners, in order: a box, or the part of a box that a
+  // half-plane cuts off.
+  struct Polygon {
+    double X[6];
+    double Y[6];
+    int Count;
+  };
+
   void Clear();
   bool Full() const { return shadows_.size() >= kMaxShadows; }
   // The number of shadows held (a reference stays valid and follows additions).
@@ -45,15 +53,12 @@ class EdgeShadows {
 
   // Covered by a shadow seen from either end.
   bool Covers(const PointTree::Box& box) const;
+  bool Covers(const Polygon& polygon) const;
   // Covered by a shadow seen from `end`.
   bool CoversFrom(int end, double x, double y) const;
 
  private:
-  struct Corners {
-    double X[4];
-    double Y[4];
-    int Count;
-  };
+  using Corners = Polygon;
   struct Shadow {
     int End;
     double AX, AY, CX, CY, DX, DY;

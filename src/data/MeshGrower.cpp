@@ -13,6 +13,10 @@ namespace {
 // A pass pumps messages after this many triangles (well under a millisecond of work).
 constexpr std::size_t kTrianglesPerPump = 256;
 
+// The rings of grid cells searched before the tree: enough for most edges, few enough
+// that an edge with no joinable point does not spend long there.
+constexpr int kNearRings = 2;
+
 // Corner c = 1, 2, 3 of a triangle.
 PointIndex Corner(const MeshTriangle& t, int c) {
   return c == 1 ? t.V1 : (c == 2 ? t.V2 : t.V3);
@@ -31,8 +35,10 @@ MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
     : points_(points),
       mesh_(mesh),
       tree_(points),
+      grid_(tree_),
       edges_(3 * points.size()),
       edgeIndex_(tree_, edges_),
+      nearSearch_(grid_),
       search_(tree_),
       isCorner_(points.size(), 0) {
   assert(mesh_.size() == 1 && "the grower starts from the seed");
@@ -74,10 +80,27 @@ void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
 PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
                                        double& distance) {
   ThirdCornerRules rules(points_, tree_, edgeIndex_, shadows_, p, q, r);
+  const Midpoint m = rules.Centre();
+  auto consider = [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); };
+  auto accept = [&rules](PointIndex k) { return rules.Accept(k); };
+  PointIndex found = kNoPoint;
+  double decidedBelow = 0;
+  switch (nearSearch_.FindFirst(m, kNearRings, consider, accept, found, distance,
+                                decidedBelow)) {
+    case RingSearch::Outcome::Found:
+      return found;
+    case RingSearch::Outcome::NoneAtAll:
+      return kNoPoint;
+    case RingSearch::Outcome::Undecided:
+      break;
+  }
+  // The points nearer than decidedBelow were all asked and refused.
+  auto considerRest = [&rules, &m, decidedBelow](const PointTree::Entry& entry) {
+    return MidpointDistance(m, entry.X, entry.Y) >= decidedBelow && rules.Consider(entry);
+  };
   return search_.FindFirst(
-      rules.Centre(), [&rules](const PointTree::Box& box) { return rules.MayHold(box); },
-      [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); },
-      [&rules](PointIndex k) { return rules.Accept(k); }, rules.Learned(), distance);
+      m, [&rules](const PointTree::Box& box) { return rules.MayHold(box); }, considerRest,
+      accept, rules.Learned(), distance);
 }
 
 // The new triangle runs the shared edge backwards, keeping the winding; its other two

@@ -4,8 +4,9 @@
 // (for each triangle, for each edge: skip it if another triangle holds both its corners or
 // its state is not 0; else search every point, test every edge of every triangle), but:
 //   - holders of a corner pair come from MeshEdges instead of a scan of all triangles;
-//   - candidates come from CandidateSearch in the order (distance, index), so the first
-//     acceptable one is the choice and the rest are never looked at;
+//   - candidates come in the order (distance, index), so the first acceptable one is the
+//     choice and the rest are never looked at: from RingSearch near the edge, and from
+//     CandidateSearch beyond the few rings of cells that RingSearch looks at;
 //   - CrossesMesh asks EdgeIndex for the edges near the segment only, and the crossings
 //     found cast shadows (EdgeShadows) that drop whole boxes of candidates which could not
 //     be joined anyway (ThirdCornerRules): an edge with no joinable point stops early
@@ -22,7 +23,9 @@
 #include "data/EdgeShadows.h"
 #include "data/MeshEdges.h"
 #include "data/PointSet.h"
+#include "data/PointGrid.h"
 #include "data/PointTree.h"
+#include "data/RingSearch.h"
 
 namespace tarn {
 
@@ -50,8 +53,10 @@ class MeshGrower {
   const PointList& points_;
   TriangleList& mesh_;
   PointTree tree_;
+  PointGrid grid_;
   MeshEdges edges_;
   EdgeIndex edgeIndex_;
+  RingSearch nearSearch_;
   CandidateSearch search_;
   EdgeShadows shadows_;  // of the edge being examined
   std::vector<std::uint8_t> isCorner_;

@@ -27,7 +27,7 @@ ThirdCornerRules::ThirdCornerRules(const PointList& points, const PointTree& tre
 }
 
 bool ThirdCornerRules::MayHold(const PointTree::Box& box) const {
-  return farSide_.MayHoldFarPoints(box) && !shadows_.Covers(box);
+  return farSide_.MayHoldFarPoints(box) && !shadows_.Covers(farSide_.FarPart(box));
 }
 
 // Strictly on the far side, not a corner of the edge's triangle, and in no shadow.

@@ -10,6 +10,8 @@
 // used to learn a shadow from the other end (a limited number of times per edge): the rays
 // that separate the shadows of one end are then covered by those of the other, so an edge
 // with no joinable point stops after a few hundred boxes instead of trying every point.
+// A box is asked only about its part on the far side: the line P-Q is itself a border of
+// the shadows from the ends, and a box across it is often in shadow wherever it matters.
 #pragma once
 
 #include "data/CandidateSearch.h"
