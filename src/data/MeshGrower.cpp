@@ -1,5 +1,6 @@
 #include "data/MeshGrower.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "data/Geometry.h"
@@ -37,13 +38,13 @@ MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
       tree_(points),
       grid_(tree_),
       edges_(3 * points.size()),
-      edgeIndex_(tree_, edges_),
+      edgeGrid_(grid_, edges_, std::max(tree_.MaxAbsX(), tree_.MaxAbsY())),
       nearSearch_(grid_),
       search_(tree_),
       isCorner_(points.size(), 0) {
   assert(mesh_.size() == 1 && "the grower starts from the seed");
   const MeshTriangle& seed = mesh_.front();
-  edgeIndex_.AddTriangle(seed.V1, seed.V2, seed.V3);
+  edgeGrid_.AddTriangle(seed.V1, seed.V2, seed.V3);
   edges_.AddTriangle(seed.V1, seed.V2, seed.V3);
   NoteCorners(seed);
 }
@@ -79,7 +80,7 @@ void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
 // far side from R and is joined to P and to Q without crossing an edge.
 PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
                                        double& distance) {
-  ThirdCornerRules rules(points_, tree_, edgeIndex_, shadows_, p, q, r);
+  ThirdCornerRules rules(points_, tree_, edgeGrid_, shadows_, p, q, r);
   const Midpoint m = rules.Centre();
   auto consider = [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); };
   auto accept = [&rules](PointIndex k) { return rules.Accept(k); };
@@ -111,12 +112,12 @@ void MeshGrower::AppendTriangle(PointIndex k, PointIndex q, PointIndex p) {
   if (edges_.HolderCount(k, q) >= 1) {
     added.E1 = kEdgeShared;
   } else {
-    edgeIndex_.FileEdge(k, q);
+    edgeGrid_.FileEdge(k, q);
   }
   if (edges_.HolderCount(p, k) >= 1) {
     added.E3 = kEdgeShared;
   } else {
-    edgeIndex_.FileEdge(p, k);
+    edgeGrid_.FileEdge(p, k);
   }
   edges_.AddTriangle(k, q, p);
   mesh_.push_back(added);

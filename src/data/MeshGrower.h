@@ -7,7 +7,7 @@
 //   - candidates come in the order (distance, index), so the first acceptable one is the
 //     choice and the rest are never looked at: from RingSearch near the edge, and from
 //     CandidateSearch beyond the few rings of cells that RingSearch looks at;
-//   - CrossesMesh asks EdgeIndex for the edges near the segment only, and the crossings
+//   - CrossesMesh asks EdgeGrid for the edges near the segment only, and the crossings
 //     found cast shadows (EdgeShadows) that drop whole boxes of candidates which could not
 //     be joined anyway (ThirdCornerRules): an edge with no joinable point stops early
 //     instead of trying every point beyond it;
@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "data/CandidateSearch.h"
-#include "data/EdgeIndex.h"
+#include "data/EdgeGrid.h"
 #include "data/EdgeShadows.h"
 #include "data/MeshEdges.h"
 #include "data/PointSet.h"
@@ -55,7 +55,7 @@ class MeshGrower {
   PointTree tree_;
   PointGrid grid_;
   MeshEdges edges_;
-  EdgeIndex edgeIndex_;
+  EdgeGrid edgeGrid_;
   RingSearch nearSearch_;
   CandidateSearch search_;
   EdgeShadows shadows_;  // of the edge being examined

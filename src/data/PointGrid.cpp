@@ -52,12 +52,10 @@ int PointGrid::Clamp(double position, int count) {
   return static_cast<int>(position);
 }
 
-PointGrid::Cell PointGrid::CellOf(double x, double y) const {
-  return {Clamp(std::floor((x - minX_) / cellSize_), columns_),
-          Clamp(std::floor((y - minY_) / cellSize_), rows_)};
-}
+PointGrid::Cell PointGrid::CellOf(double x, double y) const { return {ColumnOf(x), RowOf(y)}; }
 
-PointGrid::PointGrid(const PointTree& tree) : starts_(2, 0) {
+PointGrid::PointGrid(const PointTree& tree)
+    : starts_(2, 0), positions_(tree.PointCount(), -1) {
   const PointTree::Range all = tree.RootRange();
   const int count = all.End - all.Begin;
   if (count == 0) return;
@@ -79,6 +77,9 @@ PointGrid::PointGrid(const PointTree& tree) : starts_(2, 0) {
   entries_.resize(static_cast<std::size_t>(count));
   std::vector<std::int32_t> filled(starts_.begin(), starts_.end() - 1);
   for (int i = 0; i < count; ++i) entries_[filled[slots[i]]++] = tree.EntryAt(all.Begin + i);
+  for (int position = 0; position < count; ++position) {
+    positions_[entries_[position].Index] = position;
+  }
 }
 
 // The distance from m to the nearest border of the block that has cells beyond it.

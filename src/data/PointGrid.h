@@ -7,6 +7,7 @@
 // cell arithmetic; GuaranteedRadius takes a margin far beyond that rounding off.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -30,13 +31,24 @@ class PointGrid {
   };
 
   bool Empty() const { return entries_.empty(); }
+  std::int32_t Size() const { return static_cast<std::int32_t>(entries_.size()); }
   int Columns() const { return columns_; }
   int Rows() const { return rows_; }
   Cell CellOf(double x, double y) const;
+  int ColumnOf(double x) const { return Clamp(std::floor((x - minX_) / cellSize_), columns_); }
+  int RowOf(double y) const { return Clamp(std::floor((y - minY_) / cellSize_), rows_); }
+  // The lower border of a column or row; points below it may still fall in it when it is the
+  // first one, and above the next one's border when it is the last one.
+  double ColumnStart(int column) const { return minX_ + column * cellSize_; }
+  double RowStart(int row) const { return minY_ + row * cellSize_; }
+  int SlotOf(Cell cell) const { return Slot(cell); }
+  int SlotCount() const { return columns_ * rows_; }
   // The entries of one cell, as a range of positions.
   int CellBegin(Cell cell) const { return starts_[Slot(cell)]; }
   int CellEnd(Cell cell) const { return starts_[Slot(cell) + 1]; }
   const PointTree::Entry& EntryAt(int position) const { return entries_[position]; }
+  // The grid position of a point of the set, or -1 for a point that is not in the grid.
+  std::int32_t PositionOf(PointIndex point) const { return positions_[point]; }
 
   // A distance below which every point's MidpointDistance from `m` implies that the point
   // lies in the block; infinite when the block covers the whole grid. May be negative.
@@ -48,6 +60,7 @@ class PointGrid {
 
   std::vector<PointTree::Entry> entries_;  // by cell
   std::vector<std::int32_t> starts_;       // per cell slot, and one past the last
+  std::vector<std::int32_t> positions_;    // per point of the set
   double minX_ = 0;
   double minY_ = 0;
   double cellSize_ = 1;

@@ -60,6 +60,8 @@ class PointTree {
 
   // The tree position of a point of the set, or -1 for a point that is not in the tree.
   std::int32_t PositionOf(PointIndex point) const { return positions_[point]; }
+  // The size of the point set the tree was built from, points left out included.
+  std::size_t PointCount() const { return positions_.size(); }
 
   // The largest |x| and |y| among the entries: the scale of the rounding margins.
   double MaxAbsX() const { return maxAbsX_; }

@@ -10,11 +10,12 @@
 #include <set>
 
 #include "data/CandidateSearch.h"
-#include "data/EdgeIndex.h"
+#include "data/EdgeGrid.h"
 #include "data/EdgeShadows.h"
 #include "data/Geometry.h"
 #include "data/MeshEdges.h"
 #include "data/MeshTestSupport.h"
+#include "data/PointGrid.h"
 #include "data/PointTree.h"
 
 namespace tarn {
@@ -85,17 +86,18 @@ TEST(SpatialIndexTest, FarSideKeepsEveryBoxWithAFarPoint) {
   EXPECT_GT(dropped, 1000);
 }
 
-// The edge index answers CrossesMesh exactly as a scan of every triangle does, including
+// The edge grid answers CrossesMesh exactly as a scan of every triangle does, including
 // segments along edges, through corners, and on lattice points (many exact collinear cases).
-TEST(SpatialIndexTest, EdgeIndexAnswersAsTheFullScan) {
+TEST(SpatialIndexTest, EdgeGridAnswersAsTheFullScan) {
   const struct {
     PointList points;
     float reach;  // of the triangles' corners from each other
   } cases[] = {{testing::LatticePoints(300, 10, 9), 1.5f}, {testing::UniformPoints(300, 9), 0.15f}};
   for (const auto& [points, reach] : cases) {
     const PointTree tree(points);
+    const PointGrid grid(tree);
     MeshEdges edges(900);
-    EdgeIndex index(tree, edges);
+    EdgeGrid index(grid, edges, std::max(tree.MaxAbsX(), tree.MaxAbsY()));
     std::mt19937 random(10);
     std::uniform_int_distribution<PointIndex> pick(0, static_cast<PointIndex>(points.size()) - 1);
     TriangleList triangles;
@@ -126,7 +128,7 @@ TEST(SpatialIndexTest, EdgeIndexAnswersAsTheFullScan) {
           scan = scan || SegmentsCross(points[a], points[b], points[v[e]], points[v[(e + 1) % 3]]);
         }
       }
-      EdgeIndex::Edge crossed;
+      EdgeGrid::Edge crossed;
       ASSERT_EQ(index.CrossesMesh(a, b, &crossed), scan) << a << "-" << b;
       crossings += scan;
       if (scan) {

@@ -1,12 +1,12 @@
-// The edges of the growing mesh filed by place, for CrossesMesh: does a segment cross
-// an edge of any triangle?
+// The edges of the growing mesh filed by the cells of the point grid, for CrossesMesh: does
+// a segment cross an edge of any triangle?
 //
-// Every edge is filed in each leaf region of the point tree that it passes within a small
-// margin of; a query opens the leaf regions along its segment (the same margin) and runs
-// SegmentsCross on the edges found there. Two segments that SegmentsCross reports as
-// crossing come within a rounding error of each other, which is far below the margin, so
-// some leaf region holds both and the query meets the edge. Which edge it meets first does
-// not matter: the answer is only whether one crosses.
+// Every edge is filed in each cell that it passes within a small margin of; a query walks
+// the cells along its segment (the same margin) and runs SegmentsCross on the edges filed
+// there. Two segments that SegmentsCross reports as crossing meet within a rounding error,
+// far below the margin, so the cell of the meeting point holds both and the query meets the
+// edge. Which crossing edge it meets first does not matter: the answer is only whether one
+// crosses.
 //
 // An edge is filed once, in the direction of the first triangle that holds it. The crossing
 // test rounds differently for the opposite direction, so where the stored direction does
@@ -18,14 +18,15 @@
 #include <vector>
 
 #include "data/MeshEdges.h"
+#include "data/PointGrid.h"
 #include "data/PointSet.h"
-#include "data/PointTree.h"
 
 namespace tarn {
 
-class EdgeIndex {
+class EdgeGrid {
  public:
-  EdgeIndex(const PointTree& tree, const MeshEdges& edges);
+  // `maxAbsCoordinate` is the largest |x| or |y| of the points: the scale of the margin.
+  EdgeGrid(const PointGrid& grid, const MeshEdges& edges, double maxAbsCoordinate);
 
   // Files the edges of a triangle that the mesh does not hold yet; call before the
   // triangle is added to `edges`.
@@ -42,12 +43,12 @@ class EdgeIndex {
   bool CrossesMesh(PointIndex a, PointIndex b, Edge* crossed = nullptr) const;
 
  private:
-  // An edge as the tree positions of its start and end.
+  // An edge as the grid positions of its start and end.
   struct FiledEdge {
     std::int32_t Start;
     std::int32_t End;
   };
-  // The edges of one leaf live in a chain of chunks of one cache line each.
+  // The edges of one cell live in a chain of chunks of one cache line each.
   static constexpr int kChunkEdges = 7;
   struct Chunk {
     std::int32_t Next;
@@ -58,20 +59,19 @@ class EdgeIndex {
   static constexpr std::int32_t kNoChunk = -1;
 
   struct Segment;
-  struct Region;
 
-  void AppendToLeaf(int node, FiledEdge edge);
+  template <class CellAction>
+  bool VisitCells(const Segment& segment, CellAction action) const;
+  void AppendToCell(int slot, FiledEdge edge);
   Chunk& ChunkAt(std::int32_t id) const;
   std::int32_t NewChunk(std::int32_t next);
-  bool LeafHasCrossing(int node, const Segment& segment, Edge* crossed) const;
+  bool CellHasCrossing(int slot, const Segment& segment, Edge* crossed) const;
   bool Crosses(const Segment& segment, FiledEdge edge) const;
-  template <class LeafAction>
-  bool VisitLeaves(const Segment& segment, LeafAction action) const;
 
-  const PointTree& tree_;
+  const PointGrid& grid_;
   const MeshEdges& edges_;
   double margin_;
-  std::vector<std::int32_t> leafChains_;  // per node: the newest chunk of a leaf, or kNoChunk
+  std::vector<std::int32_t> cellChains_;  // per cell slot: the newest chunk, or kNoChunk
   std::vector<std::unique_ptr<Chunk[]>> blocks_;
   std::int32_t chunkCount_ = 0;
 };
