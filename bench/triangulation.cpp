@@ -1,7 +1,8 @@
-// The triangulation on large inputs: uniform random points (10^5 and 10^6) and a
-// 1000 x 1000 grid in table-form order. Each run builds the whole mesh once; the counters
-// give triangles, passes and the peak resident memory of the process per point (run one
-// benchmark per process, with --benchmark_filter, for a clean memory figure).
+// The triangulation on large inputs: uniform random points (2*10^4 to 10^6), with a stray
+// sample or in two far patches, and a 1000 x 1000 grid in table-form order. Each run builds
+// the whole mesh once; the counters give triangles, passes and the peak resident memory of
+// the process per point (run one benchmark per process, with --benchmark_filter, for a clean
+// memory figure).
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -82,10 +83,27 @@ void BM_UniformPoints(benchmark::State& state) {
   RunBuild(state, UniformPoints(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_UniformPoints)
+    ->Arg(20000)
     ->Arg(100000)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// Measured data with one stray sample far away, and two patches far apart: the grid
+// behind the search must not leave the points crowded into a few cells.
+void BM_UniformWithStraySample(benchmark::State& state) {
+  tarn::PointList points = UniformPoints(static_cast<int>(state.range(0)));
+  points[points.size() / 2] = {1e7f, 1e7f, 0};
+  RunBuild(state, points);
+}
+BENCHMARK(BM_UniformWithStraySample)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_TwoFarPatches(benchmark::State& state) {
+  tarn::PointList points = UniformPoints(static_cast<int>(state.range(0)));
+  for (std::size_t i = 0; i < points.size() / 2; ++i) points[i].X += 1e6f;
+  RunBuild(state, points);
+}
+BENCHMARK(BM_TwoFarPatches)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_Grid(benchmark::State& state) {
   RunBuild(state, GridPoints(static_cast<int>(state.range(0))));

@@ -27,8 +27,8 @@ struct EdgeGrid::Segment {
 };
 
 EdgeGrid::EdgeGrid(const PointGrid& grid, const MeshEdges& edges, double maxAbsCoordinate)
-    : grid_(grid),
-      edges_(edges),
+    : CrossingIndex(edges),
+      grid_(grid),
       margin_(kRelativeMargin * std::max(maxAbsCoordinate, 0x1p-1000)),
       cellChains_(static_cast<std::size_t>(grid.SlotCount()), kNoChunk) {}
 
@@ -69,16 +69,7 @@ bool EdgeGrid::VisitCells(const Segment& s, CellAction action) const {
   return false;
 }
 
-void EdgeGrid::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
-  const PointIndex corners[3] = {v1, v2, v3};
-  for (int j = 0; j < 3; ++j) {
-    const PointIndex start = corners[j];
-    const PointIndex end = corners[(j + 1) % 3];
-    if (edges_.HolderCount(start, end) == 0) FileEdge(start, end);
-  }
-}
-
-bool EdgeGrid::CrossesMesh(PointIndex a, PointIndex b, Edge* crossed) const {
+bool EdgeGrid::CrossesMesh(PointIndex a, PointIndex b, MeshEdge* crossed) const {
   const Segment segment(grid_.EntryAt(grid_.PositionOf(a)), grid_.EntryAt(grid_.PositionOf(b)),
                         margin_);
   return VisitCells(segment, [this, &segment, crossed](int slot) {
@@ -116,7 +107,7 @@ std::int32_t EdgeGrid::NewChunk(std::int32_t next) {
   return id;
 }
 
-bool EdgeGrid::CellHasCrossing(int slot, const Segment& segment, Edge* crossed) const {
+bool EdgeGrid::CellHasCrossing(int slot, const Segment& segment, MeshEdge* crossed) const {
   for (std::int32_t id = cellChains_[slot]; id != kNoChunk; id = ChunkAt(id).Next) {
     const Chunk& chunk = ChunkAt(id);
     for (int i = 0; i < chunk.Count; ++i) {
@@ -138,10 +129,8 @@ bool EdgeGrid::Crosses(const Segment& segment, FiledEdge edge) const {
   const bool apart = (std::max(c.X, d.X) < segment.MinX) | (std::min(c.X, d.X) > segment.MaxX) |
                      (std::max(c.Y, d.Y) < segment.MinY) | (std::min(c.Y, d.Y) > segment.MaxY);
   if (apart) return false;
-  const double ax = segment.AX, ay = segment.AY, bx = segment.BX, by = segment.BY;
-  if (SegmentsCross(ax, ay, bx, by, c.X, c.Y, d.X, d.Y)) return true;
-  return SegmentsCross(ax, ay, bx, by, d.X, d.Y, c.X, c.Y) &&
-         edges_.HasDirectedEdge(d.Index, c.Index);
+  return CrossingIndex::Crosses(segment.AX, segment.AY, segment.BX, segment.BY, c.X, c.Y,
+                                c.Index, d.X, d.Y, d.Index);
 }
 
 }  // namespace tarn

@@ -7,40 +7,26 @@
 // far below the margin, so the cell of the meeting point holds both and the query meets the
 // edge. Which crossing edge it meets first does not matter: the answer is only whether one
 // crosses.
-//
-// An edge is filed once, in the direction of the first triangle that holds it. The crossing
-// test rounds differently for the opposite direction, so where the stored direction does
-// not cross, the opposite one is tried as well and counts if some triangle runs that way.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "data/CrossingIndex.h"
 #include "data/MeshEdges.h"
 #include "data/PointGrid.h"
 #include "data/PointSet.h"
 
 namespace tarn {
 
-class EdgeGrid {
+class EdgeGrid final : public CrossingIndex {
  public:
   // `maxAbsCoordinate` is the largest |x| or |y| of the points: the scale of the margin.
   EdgeGrid(const PointGrid& grid, const MeshEdges& edges, double maxAbsCoordinate);
 
-  // Files the edges of a triangle that the mesh does not hold yet; call before the
-  // triangle is added to `edges`.
-  void AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3);
-  // Files one edge that no triangle of the mesh holds yet, in this direction.
-  void FileEdge(PointIndex start, PointIndex end);
-
-  // True if the segment a-b properly crosses an edge of a filed triangle, by
-  // SegmentsCross(a, b, start, end); then `crossed` (if given) receives that edge.
-  struct Edge {
-    PointIndex Start = kNoPoint;
-    PointIndex End = kNoPoint;
-  };
-  bool CrossesMesh(PointIndex a, PointIndex b, Edge* crossed = nullptr) const;
+  void FileEdge(PointIndex start, PointIndex end) override;
+  bool CrossesMesh(PointIndex a, PointIndex b, MeshEdge* crossed) const override;
 
  private:
   // An edge as the grid positions of its start and end.
@@ -65,11 +51,10 @@ class EdgeGrid {
   void AppendToCell(int slot, FiledEdge edge);
   Chunk& ChunkAt(std::int32_t id) const;
   std::int32_t NewChunk(std::int32_t next);
-  bool CellHasCrossing(int slot, const Segment& segment, Edge* crossed) const;
+  bool CellHasCrossing(int slot, const Segment& segment, MeshEdge* crossed) const;
   bool Crosses(const Segment& segment, FiledEdge edge) const;
 
   const PointGrid& grid_;
-  const MeshEdges& edges_;
   double margin_;
   std::vector<std::int32_t> cellChains_;  // per cell slot: the newest chunk, or kNoChunk
   std::vector<std::unique_ptr<Chunk[]>> blocks_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 
+#include "data/EdgeGrid.h"
+#include "data/EdgeIndex.h"
 #include "data/Geometry.h"
 #include "data/ThirdCornerRules.h"
 #include "data/Triangulation.h"
@@ -15,7 +17,8 @@ namespace {
 constexpr std::size_t kTrianglesPerPump = 256;
 
 // The rings of grid cells searched before the tree: enough for most edges, few enough
-// that an edge with no joinable point does not spend long there.
+// that an edge with no joinable point does not spend long there. None where the points
+// crowd into few cells.
 constexpr int kNearRings = 2;
 
 // Corner c = 1, 2, 3 of a triangle.
@@ -30,6 +33,12 @@ std::int32_t& EdgeStateOf(MeshTriangle& t, int j) {
 
 int NextCorner(int c) { return c % 3 + 1; }
 
+std::unique_ptr<CrossingIndex> CrossingIndexFor(const PointTree& tree, const PointGrid& grid,
+                                                const MeshEdges& edges) {
+  if (!grid.Balanced()) return std::make_unique<EdgeIndex>(tree, edges);
+  return std::make_unique<EdgeGrid>(grid, edges, std::max(tree.MaxAbsX(), tree.MaxAbsY()));
+}
+
 }  // namespace
 
 MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
@@ -38,13 +47,14 @@ MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
       tree_(points),
       grid_(tree_),
       edges_(3 * points.size()),
-      edgeGrid_(grid_, edges_, std::max(tree_.MaxAbsX(), tree_.MaxAbsY())),
+      crossings_(CrossingIndexFor(tree_, grid_, edges_)),
       nearSearch_(grid_),
+      nearRings_(grid_.Balanced() ? kNearRings : -1),
       search_(tree_),
       isCorner_(points.size(), 0) {
   assert(mesh_.size() == 1 && "the grower starts from the seed");
   const MeshTriangle& seed = mesh_.front();
-  edgeGrid_.AddTriangle(seed.V1, seed.V2, seed.V3);
+  crossings_->AddTriangle(seed.V1, seed.V2, seed.V3);
   edges_.AddTriangle(seed.V1, seed.V2, seed.V3);
   NoteCorners(seed);
 }
@@ -80,13 +90,13 @@ void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
 // far side from R and is joined to P and to Q without crossing an edge.
 PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
                                        double& distance) {
-  ThirdCornerRules rules(points_, tree_, edgeGrid_, shadows_, p, q, r);
+  ThirdCornerRules rules(points_, tree_, *crossings_, shadows_, p, q, r);
   const Midpoint m = rules.Centre();
   auto consider = [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); };
   auto accept = [&rules](PointIndex k) { return rules.Accept(k); };
   PointIndex found = kNoPoint;
   double decidedBelow = 0;
-  switch (nearSearch_.FindFirst(m, kNearRings, consider, accept, found, distance,
+  switch (nearSearch_.FindFirst(m, nearRings_, consider, accept, found, distance,
                                 decidedBelow)) {
     case RingSearch::Outcome::Found:
       return found;
@@ -112,12 +122,12 @@ void MeshGrower::AppendTriangle(PointIndex k, PointIndex q, PointIndex p) {
   if (edges_.HolderCount(k, q) >= 1) {
     added.E1 = kEdgeShared;
   } else {
-    edgeGrid_.FileEdge(k, q);
+    crossings_->FileEdge(k, q);
   }
   if (edges_.HolderCount(p, k) >= 1) {
     added.E3 = kEdgeShared;
   } else {
-    edgeGrid_.FileEdge(p, k);
+    crossings_->FileEdge(p, k);
   }
   edges_.AddTriangle(k, q, p);
   mesh_.push_back(added);

@@ -7,7 +7,8 @@
 //   - candidates come in the order (distance, index), so the first acceptable one is the
 //     choice and the rest are never looked at: from RingSearch near the edge, and from
 //     CandidateSearch beyond the few rings of cells that RingSearch looks at;
-//   - CrossesMesh asks EdgeGrid for the edges near the segment only, and the crossings
+//   - CrossesMesh asks an index for the edges near the segment only (EdgeGrid, or EdgeIndex
+//     where the points crowd into few cells of the grid), and the crossings
 //     found cast shadows (EdgeShadows) that drop whole boxes of candidates which could not
 //     be joined anyway (ThirdCornerRules): an edge with no joinable point stops early
 //     instead of trying every point beyond it;
@@ -16,10 +17,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "data/CandidateSearch.h"
-#include "data/EdgeGrid.h"
+#include "data/CrossingIndex.h"
 #include "data/EdgeShadows.h"
 #include "data/MeshEdges.h"
 #include "data/PointSet.h"
@@ -55,8 +57,9 @@ class MeshGrower {
   PointTree tree_;
   PointGrid grid_;
   MeshEdges edges_;
-  EdgeGrid edgeGrid_;
+  std::unique_ptr<CrossingIndex> crossings_;
   RingSearch nearSearch_;
+  int nearRings_;
   CandidateSearch search_;
   EdgeShadows shadows_;  // of the edge being examined
   std::vector<std::uint8_t> isCorner_;

@@ -3,12 +3,19 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace tarn {
 
 namespace {
 
 constexpr double kPointsPerCell = 2;
+// At most one point in this many may lie outside the bounds on each side of each axis.
+constexpr std::size_t kOutlierShare = 1024;
+// A grid is balanced unless more than one point in kCrowdedShare lies in a cell holding
+// more than kCrowdedCell points.
+constexpr int kCrowdedCell = 32;
+constexpr int kCrowdedShare = 8;
 // Of the scale of the coordinates: far beyond the rounding of the cell arithmetic and of a
 // distance, far below the size of a cell.
 constexpr double kRelativeMargin = 0x1p-30;
@@ -20,16 +27,29 @@ struct Bounds {
   double MaxY = -std::numeric_limits<double>::infinity();
 };
 
-Bounds BoundsOf(const PointTree& tree) {
-  Bounds bounds;
+// The bounds of all but a few points at each end of either axis: a stray sample far away
+// must not leave the rest of the points in a handful of cells. The few outside lie in the
+// border cells.
+Bounds CoreBoundsOf(const PointTree& tree) {
   const PointTree::Range all = tree.RootRange();
+  std::vector<float> xs;
+  std::vector<float> ys;
+  xs.reserve(static_cast<std::size_t>(all.End - all.Begin));
+  ys.reserve(static_cast<std::size_t>(all.End - all.Begin));
   for (int position = all.Begin; position < all.End; ++position) {
-    const PointTree::Entry& entry = tree.EntryAt(position);
-    bounds.MinX = std::min(bounds.MinX, double{entry.X});
-    bounds.MinY = std::min(bounds.MinY, double{entry.Y});
-    bounds.MaxX = std::max(bounds.MaxX, double{entry.X});
-    bounds.MaxY = std::max(bounds.MaxY, double{entry.Y});
+    xs.push_back(tree.EntryAt(position).X);
+    ys.push_back(tree.EntryAt(position).Y);
   }
+  const std::size_t outside = xs.size() / kOutlierShare;
+  auto nth = [](std::vector<float>& values, std::size_t n) {
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(n), values.end());
+    return double{values[n]};
+  };
+  Bounds bounds;
+  bounds.MinX = nth(xs, outside);
+  bounds.MaxX = nth(xs, xs.size() - 1 - outside);
+  bounds.MinY = nth(ys, outside);
+  bounds.MaxY = nth(ys, ys.size() - 1 - outside);
   return bounds;
 }
 
@@ -59,7 +79,7 @@ PointGrid::PointGrid(const PointTree& tree)
   const PointTree::Range all = tree.RootRange();
   const int count = all.End - all.Begin;
   if (count == 0) return;
-  const Bounds bounds = BoundsOf(tree);
+  const Bounds bounds = CoreBoundsOf(tree);
   minX_ = bounds.MinX;
   minY_ = bounds.MinY;
   cellSize_ = CellSizeFor(bounds, count);
@@ -73,7 +93,12 @@ PointGrid::PointGrid(const PointTree& tree)
     slots[i] = Slot(CellOf(entry.X, entry.Y));
     ++starts_[slots[i] + 1];
   }
-  for (std::size_t slot = 1; slot < starts_.size(); ++slot) starts_[slot] += starts_[slot - 1];
+  int crowded = 0;
+  for (std::size_t slot = 1; slot < starts_.size(); ++slot) {
+    if (starts_[slot] > kCrowdedCell) crowded += starts_[slot];
+    starts_[slot] += starts_[slot - 1];
+  }
+  balanced_ = crowded <= count / kCrowdedShare;
   entries_.resize(static_cast<std::size_t>(count));
   std::vector<std::int32_t> filled(starts_.begin(), starts_.end() - 1);
   for (int i = 0; i < count; ++i) entries_[filled[slots[i]]++] = tree.EntryAt(all.Begin + i);

@@ -31,6 +31,9 @@ class PointGrid {
   };
 
   bool Empty() const { return entries_.empty(); }
+  // False when the points crowd into few cells (far apart clusters), where searches by cell
+  // would be slow and a tree serves better.
+  bool Balanced() const { return balanced_; }
   std::int32_t Size() const { return static_cast<std::int32_t>(entries_.size()); }
   int Columns() const { return columns_; }
   int Rows() const { return rows_; }
@@ -67,6 +70,7 @@ class PointGrid {
   double margin_ = 0;
   int columns_ = 1;
   int rows_ = 1;
+  bool balanced_ = true;
 };
 
 }  // namespace tarn

@@ -12,10 +12,10 @@ constexpr int kLessonsPerEdge = 24;
 }  // namespace
 
 ThirdCornerRules::ThirdCornerRules(const PointList& points, const PointTree& tree,
-                                   const EdgeGrid& edgeGrid, EdgeShadows& shadows,
+                                   const CrossingIndex& crossings, EdgeShadows& shadows,
                                    PointIndex p, PointIndex q, PointIndex r)
     : points_(points),
-      edgeGrid_(edgeGrid),
+      crossings_(crossings),
       shadows_(shadows),
       ends_{p, q},
       opposite_(r),
@@ -63,8 +63,8 @@ bool ThirdCornerRules::Accept(PointIndex k) {
 
 // Not CrossesMesh(end, k); a crossing found casts its shadow seen from that end.
 bool ThirdCornerRules::Sees(int end, PointIndex k) {
-  EdgeGrid::Edge crossed;
-  if (!edgeGrid_.CrossesMesh(ends_[end], k, &crossed)) return true;
+  MeshEdge crossed;
+  if (!crossings_.CrossesMesh(ends_[end], k, &crossed)) return true;
   shadows_.Add(end, points_[ends_[end]], points_[crossed.Start], points_[crossed.End]);
   return false;
 }

@@ -15,7 +15,7 @@
 #pragma once
 
 #include "data/CandidateSearch.h"
-#include "data/EdgeGrid.h"
+#include "data/CrossingIndex.h"
 #include "data/EdgeShadows.h"
 #include "data/Geometry.h"
 #include "data/PointSet.h"
@@ -26,7 +26,7 @@ namespace tarn {
 class ThirdCornerRules {
  public:
   // `shadows` is scratch space; it is cleared here.
-  ThirdCornerRules(const PointList& points, const PointTree& tree, const EdgeGrid& edgeGrid,
+  ThirdCornerRules(const PointList& points, const PointTree& tree, const CrossingIndex& crossings,
                    EdgeShadows& shadows, PointIndex p, PointIndex q, PointIndex r);
 
   Midpoint Centre() const { return EdgeMidpoint(points_[ends_[0]], points_[ends_[1]]); }
@@ -43,7 +43,7 @@ class ThirdCornerRules {
   void LearnFrom(const PointTree::Entry& entry, bool fromP, bool fromQ);
 
   const PointList& points_;
-  const EdgeGrid& edgeGrid_;
+  const CrossingIndex& crossings_;
   EdgeShadows& shadows_;
   PointIndex ends_[2];
   PointIndex opposite_;

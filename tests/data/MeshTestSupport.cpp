@@ -50,6 +50,13 @@ PointList ClusteredPoints(int count, std::uint32_t seed) {
   return points;
 }
 
+PointList WithStraySample(PointList points, float x, float y) {
+  Points& stray = points[points.size() / 2];
+  stray.X = x;
+  stray.Y = y;
+  return points;
+}
+
 PointList PointsWithDuplicates(int count, std::uint32_t seed) {
   std::mt19937 random(seed);
   PointList points = UniformPoints(count, seed);

@@ -16,6 +16,8 @@ PointList UniformPoints(int count, std::uint32_t seed, float scale = 1.0f);
 PointList GridPoints(int columns, int rows, float step, float x0 = 0, float y0 = 0);
 // Tight clusters plus a few lone points.
 PointList ClusteredPoints(int count, std::uint32_t seed);
+// The points with one of them (not point 0) moved far away, as a stray sample would lie.
+PointList WithStraySample(PointList points, float x, float y);
 // Uniform points where about a third repeat the coordinates of an earlier point other
 // than point 0.
 PointList PointsWithDuplicates(int count, std::uint32_t seed);

@@ -98,6 +98,30 @@ TEST(NearSearchTest, GridOfOneOrTwoPointsOrOneLine) {
   ExpectRingSearchAgreesWithScan(line, random, undecided);
 }
 
+// A few samples far outside the rest lie in the border cells; the search still finds
+// them in order, and the rest keep a fine grid.
+TEST(NearSearchTest, StraySamplesLieInTheBorderCells) {
+  std::mt19937 random(33);
+  int undecided = 0;
+  PointList points = testing::UniformPoints(3000, 34, 10.0f);
+  points = testing::WithStraySample(points, 5e5f, 2.0f);
+  points[7] = {-3e4f, -8e4f, 0};
+  const PointTree tree(points);
+  const PointGrid grid(tree);
+  EXPECT_TRUE(grid.Balanced());
+  EXPECT_GT(grid.Columns() * grid.Rows(), 1000);
+  ExpectRingSearchAgreesWithScan(points, random, undecided);
+}
+
+// Far apart clusters crowd into a few cells: the grid says so, and the triangulation
+// turns to the tree instead.
+TEST(NearSearchTest, CrowdedCellsMakeTheGridUnbalanced) {
+  const PointList clusters = testing::ClusteredPoints(3000, 35);
+  EXPECT_FALSE(PointGrid(PointTree(clusters)).Balanced());
+  const PointList uniform = testing::UniformPoints(3000, 36);
+  EXPECT_TRUE(PointGrid(PointTree(uniform)).Balanced());
+}
+
 // Random inner points of a box and points right next to the line inside it.
 std::vector<Points> SamplesOf(const PointTree::Box& box, const Points& p, const Points& q,
                               std::mt19937& random) {

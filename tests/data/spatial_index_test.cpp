@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 
 #include "data/CandidateSearch.h"
 #include "data/EdgeGrid.h"
+#include "data/EdgeIndex.h"
 #include "data/EdgeShadows.h"
 #include "data/Geometry.h"
 #include "data/MeshEdges.h"
@@ -86,60 +88,71 @@ TEST(SpatialIndexTest, FarSideKeepsEveryBoxWithAFarPoint) {
   EXPECT_GT(dropped, 1000);
 }
 
-// The edge grid answers CrossesMesh exactly as a scan of every triangle does, including
+// Both edge indexes answer CrossesMesh exactly as a scan of every triangle does, including
 // segments along edges, through corners, and on lattice points (many exact collinear cases).
-TEST(SpatialIndexTest, EdgeGridAnswersAsTheFullScan) {
+TEST(SpatialIndexTest, EdgeIndexesAnswerAsTheFullScan) {
   const struct {
     PointList points;
     float reach;  // of the triangles' corners from each other
   } cases[] = {{testing::LatticePoints(300, 10, 9), 1.5f}, {testing::UniformPoints(300, 9), 0.15f}};
-  for (const auto& [points, reach] : cases) {
-    const PointTree tree(points);
-    const PointGrid grid(tree);
-    MeshEdges edges(900);
-    EdgeGrid index(grid, edges, std::max(tree.MaxAbsX(), tree.MaxAbsY()));
-    std::mt19937 random(10);
-    std::uniform_int_distribution<PointIndex> pick(0, static_cast<PointIndex>(points.size()) - 1);
-    TriangleList triangles;
-    // Small triangles: corners within a short reach of each other.
-    for (int i = 0; i < 120; ++i) {
-      const PointIndex a = pick(random);
-      std::vector<PointIndex> near;
-      for (PointIndex k = 0; k < static_cast<PointIndex>(points.size()); ++k) {
-        if (k != a && PointDistance(points[a], points[k]) < reach) near.push_back(k);
+  for (const bool byGrid : {true, false}) {
+    for (const auto& [points, reach] : cases) {
+      SCOPED_TRACE(byGrid ? "grid" : "tree");
+      const PointTree tree(points);
+      const PointGrid grid(tree);
+      MeshEdges edges(900);
+      std::unique_ptr<CrossingIndex> made;
+      if (byGrid) {
+        made = std::make_unique<EdgeGrid>(grid, edges, std::max(tree.MaxAbsX(), tree.MaxAbsY()));
+      } else {
+        made = std::make_unique<EdgeIndex>(tree, edges);
       }
-      if (near.size() < 2) continue;
-      std::shuffle(near.begin(), near.end(), random);
-      const PointIndex b = near[0], c = near[1];
-      index.AddTriangle(a, b, c);
-      edges.AddTriangle(a, b, c);
-      triangles.push_back({a, b, c, 0, 0, 0});
-    }
-    int crossings = 0;
-    for (int query = 0; query < 3000; ++query) {
-      const PointIndex a = pick(random);
-      PointIndex b = pick(random);
-      // Most queries are short, as the candidates of the triangulation are.
-      while (query % 4 != 0 && PointDistance(points[a], points[b]) > 2 * reach) b = pick(random);
-      bool scan = false;
-      for (const MeshTriangle& t : triangles) {
-        const PointIndex v[3] = {t.V1, t.V2, t.V3};
-        for (int e = 0; e < 3; ++e) {
-          scan = scan || SegmentsCross(points[a], points[b], points[v[e]], points[v[(e + 1) % 3]]);
+      CrossingIndex& index = *made;
+      std::mt19937 random(10);
+      std::uniform_int_distribution<PointIndex> pick(0, static_cast<PointIndex>(points.size()) - 1);
+      TriangleList triangles;
+      // Small triangles: corners within a short reach of each other.
+      for (int i = 0; i < 120; ++i) {
+        const PointIndex a = pick(random);
+        std::vector<PointIndex> near;
+        for (PointIndex k = 0; k < static_cast<PointIndex>(points.size()); ++k) {
+          if (k != a && PointDistance(points[a], points[k]) < reach) near.push_back(k);
+        }
+        if (near.size() < 2) continue;
+        std::shuffle(near.begin(), near.end(), random);
+        const PointIndex b = near[0], c = near[1];
+        index.AddTriangle(a, b, c);
+        edges.AddTriangle(a, b, c);
+        triangles.push_back({a, b, c, 0, 0, 0});
+      }
+      int crossings = 0;
+      for (int query = 0; query < 3000; ++query) {
+        const PointIndex a = pick(random);
+        PointIndex b = pick(random);
+        // Most queries are short, as the candidates of the triangulation are.
+        while (query % 4 != 0 && PointDistance(points[a], points[b]) > 2 * reach) b = pick(random);
+        bool scan = false;
+        for (const MeshTriangle& t : triangles) {
+          const PointIndex v[3] = {t.V1, t.V2, t.V3};
+          for (int e = 0; e < 3; ++e) {
+            const Points& start = points[v[e]];
+            const Points& end = points[v[(e + 1) % 3]];
+            scan = scan || SegmentsCross(points[a], points[b], start, end);
+          }
+        }
+        MeshEdge crossed;
+        ASSERT_EQ(index.CrossesMesh(a, b, &crossed), scan) << a << "-" << b;
+        crossings += scan;
+        if (scan) {
+          const Points& start = points[crossed.Start];
+          const Points& end = points[crossed.End];
+          EXPECT_TRUE(SegmentsCross(points[a], points[b], start, end) ||
+                      SegmentsCross(points[a], points[b], end, start));
         }
       }
-      EdgeGrid::Edge crossed;
-      ASSERT_EQ(index.CrossesMesh(a, b, &crossed), scan) << a << "-" << b;
-      crossings += scan;
-      if (scan) {
-        const Points& start = points[crossed.Start];
-        const Points& end = points[crossed.End];
-        EXPECT_TRUE(SegmentsCross(points[a], points[b], start, end) ||
-                    SegmentsCross(points[a], points[b], end, start));
-      }
+      EXPECT_GT(crossings, 300);
+      EXPECT_LT(crossings, 2700);  // and as many that cross nothing
     }
-    EXPECT_GT(crossings, 300);
-    EXPECT_LT(crossings, 2700);  // and as many that cross nothing
   }
 }
 

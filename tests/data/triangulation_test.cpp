@@ -130,6 +130,8 @@ TEST(TriangulationTest, MatchesThePlainProcedure) {
       {"grid one row wide", [] { return testing::GridPoints(40, 2, 0.25f); }},
       {"clustered 1", [] { return testing::ClusteredPoints(200, 4); }},
       {"clustered 2", [] { return testing::ClusteredPoints(200, 5); }},
+      {"stray sample",
+       [] { return testing::WithStraySample(testing::UniformPoints(220, 14), 4e6f, -3e6f); }},
       {"duplicates 1", [] { return testing::PointsWithDuplicates(180, 6); }},
       {"duplicates 2", [] { return testing::PointsWithDuplicates(180, 7); }},
       {"lattice 1", [] { return testing::LatticePoints(150, 8, 8); }},
@@ -150,6 +152,7 @@ TEST(TriangulationTest, MatchesThePlainProcedureOnManySeeds) {
     ExpectSameAsOracle(testing::LatticePoints(100, 6, seed));
     ExpectSameAsOracle(testing::ClusteredPoints(100, seed));
     ExpectSameAsOracle(testing::PointsWithDuplicates(100, seed));
+    ExpectSameAsOracle(testing::WithStraySample(testing::UniformPoints(100, seed), 1e5f, 7.0f));
   }
 }
 

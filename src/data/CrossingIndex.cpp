@@ -1,0 +1,22 @@
+#include "data/CrossingIndex.h"
+
+#include "data/Geometry.h"
+
+namespace tarn {
+
+void CrossingIndex::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
+  const PointIndex corners[3] = {v1, v2, v3};
+  for (int j = 0; j < 3; ++j) {
+    const PointIndex start = corners[j];
+    const PointIndex end = corners[(j + 1) % 3];
+    if (edges_.HolderCount(start, end) == 0) FileEdge(start, end);
+  }
+}
+
+bool CrossingIndex::Crosses(double ax, double ay, double bx, double by, double cx, double cy,
+                            PointIndex c, double dx, double dy, PointIndex d) const {
+  if (SegmentsCross(ax, ay, bx, by, cx, cy, dx, dy)) return true;
+  return SegmentsCross(ax, ay, bx, by, dx, dy, cx, cy) && edges_.HasDirectedEdge(d, c);
+}
+
+}  // namespace tarn

@@ -1,0 +1,46 @@
+// What the triangulation asks of an index of the mesh's edges: file them as triangles are
+// added, and tell whether a segment between two points properly crosses one of them.
+//
+// An edge is filed once, in the direction of the first triangle that holds it. The crossing
+// test rounds differently for the opposite direction, so where the stored direction does
+// not cross, an index tries the opposite one as well, which counts if some triangle runs
+// that way.
+#pragma once
+
+#include "data/MeshEdges.h"
+#include "data/PointSet.h"
+
+namespace tarn {
+
+struct MeshEdge {
+  PointIndex Start = kNoPoint;
+  PointIndex End = kNoPoint;
+};
+
+class CrossingIndex {
+ public:
+  explicit CrossingIndex(const MeshEdges& edges) : edges_(edges) {}
+  virtual ~CrossingIndex() = default;
+  CrossingIndex(const CrossingIndex&) = delete;
+  CrossingIndex& operator=(const CrossingIndex&) = delete;
+
+  // Files the edges of a triangle that the mesh does not hold yet; call before the
+  // triangle is added to the pair table.
+  void AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3);
+  // Files one edge that no triangle of the mesh holds yet, in this direction.
+  virtual void FileEdge(PointIndex start, PointIndex end) = 0;
+
+  // True if the segment a-b properly crosses an edge of a filed triangle, by
+  // SegmentsCross(a, b, start, end); then `crossed` (if not null) receives that edge.
+  virtual bool CrossesMesh(PointIndex a, PointIndex b, MeshEdge* crossed) const = 0;
+
+ protected:
+  // SegmentsCross of a-b with the filed edge c-d, or with d-c where a triangle runs so.
+  bool Crosses(double ax, double ay, double bx, double by, double cx, double cy, PointIndex c,
+               double dx, double dy, PointIndex d) const;
+
+ private:
+  const MeshEdges& edges_;
+};
+
+}  // namespace tarn
