@@ -37,15 +37,20 @@ bool FarSide::MayHoldFarPoints(const PointTree::Box& box) const {
 EdgeShadows::Polygon FarSide::FarPart(const PointTree::Box& box) const {
   const double xs[4] = {box.MinX, box.MaxX, box.MaxX, box.MinX};
   const double ys[4] = {box.MinY, box.MinY, box.MaxY, box.MaxY};
+  bool beyond[4];
+  int beyondCount = 0;
+  for (int i = 0; i < 4; ++i) {
+    beyond[i] = Beyond(xs[i], ys[i]) >= 0;
+    beyondCount += beyond[i];
+  }
   EdgeShadows::Polygon part{{}, {}, 0};
   for (int i = 0; i < 4; ++i) {
     const int j = (i + 1) % 4;
-    const bool beyond = Beyond(xs[i], ys[i]) >= 0;
-    if (beyond) {
+    if (beyond[i]) {
       part.X[part.Count] = xs[i];
       part.Y[part.Count++] = ys[i];
     }
-    if (beyond == (Beyond(xs[j], ys[j]) >= 0)) continue;
+    if (beyondCount == 4 || beyond[i] == beyond[j]) continue;
     BorderPoint(xs[i], ys[i], xs[j], ys[j], part.X[part.Count], part.Y[part.Count]);
     ++part.Count;
   }

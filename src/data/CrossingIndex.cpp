@@ -1,7 +1,5 @@
 #include "data/CrossingIndex.h"
 
-#include "data/Geometry.h"
-
 namespace tarn {
 
 void CrossingIndex::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
@@ -11,12 +9,6 @@ void CrossingIndex::AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3) {
     const PointIndex end = corners[(j + 1) % 3];
     if (edges_.HolderCount(start, end) == 0) FileEdge(start, end);
   }
-}
-
-bool CrossingIndex::Crosses(double ax, double ay, double bx, double by, double cx, double cy,
-                            PointIndex c, double dx, double dy, PointIndex d) const {
-  if (SegmentsCross(ax, ay, bx, by, cx, cy, dx, dy)) return true;
-  return SegmentsCross(ax, ay, bx, by, dx, dy, cx, cy) && edges_.HasDirectedEdge(d, c);
 }
 
 }  // namespace tarn

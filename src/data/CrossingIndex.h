@@ -7,6 +7,7 @@
 // that way.
 #pragma once
 
+#include "data/Geometry.h"
 #include "data/MeshEdges.h"
 #include "data/PointSet.h"
 
@@ -37,7 +38,10 @@ class CrossingIndex {
  protected:
   // SegmentsCross of a-b with the filed edge c-d, or with d-c where a triangle runs so.
   bool Crosses(double ax, double ay, double bx, double by, double cx, double cy, PointIndex c,
-               double dx, double dy, PointIndex d) const;
+               double dx, double dy, PointIndex d) const {
+    if (SegmentsCross(ax, ay, bx, by, cx, cy, dx, dy)) return true;
+    return SegmentsCross(ax, ay, bx, by, dx, dy, cx, cy) && edges_.HasDirectedEdge(d, c);
+  }
 
  private:
   const MeshEdges& edges_;

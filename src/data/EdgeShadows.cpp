@@ -34,7 +34,20 @@ void EdgeShadows::Clear() {
 
 void EdgeShadows::Add(int end, const Points& apex, const Points& c, const Points& d) {
   if (Full()) return;
-  Shadow s{end, apex.X, apex.Y, c.X, c.Y, d.X, d.Y, 0, 0, 0, 0, 0, 0, 0};
+  Shadow s{};
+  s.End = end;
+  s.AX = apex.X;
+  s.AY = apex.Y;
+  s.CX = c.X;
+  s.CY = c.Y;
+  s.DX = d.X;
+  s.DY = d.Y;
+  s.CDX = s.DX - s.CX;
+  s.CDY = s.DY - s.CY;
+  s.ACX = s.CX - s.AX;
+  s.ACY = s.CY - s.AY;
+  s.ADX = s.DX - s.AX;
+  s.ADY = s.DY - s.AY;
   s.LengthCD = Length(s.CX, s.CY, s.DX, s.DY);
   s.LengthAC = Length(s.AX, s.AY, s.CX, s.CY);
   s.LengthAD = Length(s.AX, s.AY, s.DX, s.DY);
@@ -132,17 +145,21 @@ bool EdgeShadows::ShadowCovers(const Shadow& s, const Corners& corners) {
   double beyondLine = INFINITY;
   double insideC = INFINITY;
   double insideD = INFINITY;
+  for (int i = 0; i < corners.Count; ++i) {
+    // Orient(c, d, z), Orient(A, c, z) and Orient(A, d, z), operand for operand.
+    const double fromAX = corners.X[i] - s.AX;
+    const double fromAY = corners.Y[i] - s.AY;
+    const double line = s.CDX * (corners.Y[i] - s.CY) - s.CDY * (corners.X[i] - s.CX);
+    beyondLine = std::min(beyondLine, -s.SideOfApex * line);
+    insideC = std::min(insideC, s.SideOfD * (s.ACX * fromAY - s.ACY * fromAX));
+    insideD = std::min(insideD, s.SideOfC * (s.ADX * fromAY - s.ADY * fromAX));
+    if (beyondLine <= 0 || insideC <= 0 || insideD <= 0) return false;
+  }
   double fromA = 0;
   double fromC = 0;
   for (int i = 0; i < corners.Count; ++i) {
-    const double x = corners.X[i];
-    const double y = corners.Y[i];
-    beyondLine = std::min(beyondLine, -s.SideOfApex * Orient(s.CX, s.CY, s.DX, s.DY, x, y));
-    insideC = std::min(insideC, s.SideOfD * Orient(s.AX, s.AY, s.CX, s.CY, x, y));
-    insideD = std::min(insideD, s.SideOfC * Orient(s.AX, s.AY, s.DX, s.DY, x, y));
-    if (beyondLine <= 0 || insideC <= 0 || insideD <= 0) return false;
-    fromA = std::max(fromA, Length(s.AX, s.AY, x, y));
-    fromC = std::max(fromC, Length(s.CX, s.CY, x, y));
+    fromA = std::max(fromA, Length(s.AX, s.AY, corners.X[i], corners.Y[i]));
+    fromC = std::max(fromC, Length(s.CX, s.CY, corners.X[i], corners.Y[i]));
   }
   const double acrossLine = kMargin * s.LengthCD * (s.LengthAC + fromC);
   const double insideWedge = kMargin * (s.LengthAC + s.LengthAD) * fromA;

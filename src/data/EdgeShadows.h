@@ -62,6 +62,7 @@ class EdgeShadows {
   struct Shadow {
     int End;
     double AX, AY, CX, CY, DX, DY;
+    double CDX, CDY, ACX, ACY, ADX, ADY;  // d - c, c - A, d - A
     double LengthCD, LengthAC, LengthAD;  // L1 lengths
     double ApexOffLine;                   // |orient(c, d, A)|
     double SideOfApex;                    // sign of orient(c, d, A)
