@@ -7,9 +7,13 @@
 // that way.
 #pragma once
 
+#include <algorithm>
+
+#include "data/EdgeBuckets.h"
 #include "data/Geometry.h"
 #include "data/MeshEdges.h"
 #include "data/PointSet.h"
+#include "data/PointTree.h"
 
 namespace tarn {
 
@@ -36,6 +40,38 @@ class CrossingIndex {
   virtual bool CrossesMesh(PointIndex a, PointIndex b, MeshEdge* crossed) const = 0;
 
  protected:
+  // A segment between two points, with its bounding box widened by the index's margin.
+  struct Segment {
+    double AX, AY, BX, BY;
+    double MinX, MinY, MaxX, MaxY;
+
+    Segment(const PointTree::Entry& a, const PointTree::Entry& b, double margin)
+        : AX(a.X), AY(a.Y), BX(b.X), BY(b.Y),
+          MinX(std::min(AX, BX) - margin), MinY(std::min(AY, BY) - margin),
+          MaxX(std::max(AX, BX) + margin), MaxY(std::max(AY, BY) + margin) {}
+  };
+
+  // Whether an edge filed at `place` crosses the segment; `entryAt(position)` gives the
+  // index's points.
+  template <class EntryAt>
+  bool PlaceHasCrossing(const EdgeBuckets& buckets, int place, const Segment& segment,
+                        EntryAt entryAt, MeshEdge* crossed) const {
+    return buckets.AnyOf(place, [&](EdgeBuckets::FiledEdge edge) {
+      const PointTree::Entry& c = entryAt(edge.Start);
+      const PointTree::Entry& d = entryAt(edge.End);
+      // One branch for the box test: most edges of a place miss the segment's box.
+      const bool apart = (std::max(c.X, d.X) < segment.MinX) |
+                         (std::min(c.X, d.X) > segment.MaxX) |
+                         (std::max(c.Y, d.Y) < segment.MinY) | (std::min(c.Y, d.Y) > segment.MaxY);
+      if (apart || !Crosses(segment.AX, segment.AY, segment.BX, segment.BY, c.X, c.Y, c.Index,
+                            d.X, d.Y, d.Index)) {
+        return false;
+      }
+      if (crossed) *crossed = {c.Index, d.Index};
+      return true;
+    });
+  }
+
   // SegmentsCross of a-b with the filed edge c-d, or with d-c where a triangle runs so.
   // An edge with an end on a itself gives SegmentsCross a parameter of exactly 0, in either
   // direction, so it is passed over at once: many of the edges near a candidate's segment

@@ -16,21 +16,11 @@ constexpr double kRelativeMargin = 0x1p-30;
 
 }  // namespace
 
-struct EdgeGrid::Segment {
-  double AX, AY, BX, BY;
-  double MinX, MinY, MaxX, MaxY;  // the bounding box, widened by the margin
-
-  Segment(const PointTree::Entry& a, const PointTree::Entry& b, double margin)
-      : AX(a.X), AY(a.Y), BX(b.X), BY(b.Y),
-        MinX(std::min(AX, BX) - margin), MinY(std::min(AY, BY) - margin),
-        MaxX(std::max(AX, BX) + margin), MaxY(std::max(AY, BY) + margin) {}
-};
-
 EdgeGrid::EdgeGrid(const PointGrid& grid, const MeshEdges& edges, double maxAbsCoordinate)
     : CrossingIndex(edges),
       grid_(grid),
       margin_(kRelativeMargin * std::max(maxAbsCoordinate, 0x1p-1000)),
-      cellChains_(static_cast<std::size_t>(grid.SlotCount()), kNoChunk) {}
+      buckets_(static_cast<std::size_t>(grid.SlotCount())) {}
 
 // Row by row, from the row of the segment's start (a crossing is usually found next to
 // it): the columns where the segment passes within the margin of the row. The first and
@@ -72,65 +62,22 @@ bool EdgeGrid::VisitCells(const Segment& s, CellAction action) const {
 bool EdgeGrid::CrossesMesh(PointIndex a, PointIndex b, MeshEdge* crossed) const {
   const Segment segment(grid_.EntryAt(grid_.PositionOf(a)), grid_.EntryAt(grid_.PositionOf(b)),
                         margin_);
-  return VisitCells(segment, [this, &segment, crossed](int slot) {
-    return CellHasCrossing(slot, segment, crossed);
+  auto entryAt = [this](std::int32_t position) -> const PointTree::Entry& {
+    return grid_.EntryAt(position);
+  };
+  return VisitCells(segment, [this, &segment, &entryAt, crossed](int slot) {
+    return PlaceHasCrossing(buckets_, slot, segment, entryAt, crossed);
   });
 }
 
 void EdgeGrid::FileEdge(PointIndex start, PointIndex end) {
-  const FiledEdge edge{grid_.PositionOf(start), grid_.PositionOf(end)};
+  const EdgeBuckets::FiledEdge edge{grid_.PositionOf(start), grid_.PositionOf(end)};
   assert(edge.Start >= 0 && edge.End >= 0 && "mesh corners are finite points");
   const Segment segment(grid_.EntryAt(edge.Start), grid_.EntryAt(edge.End), margin_);
   VisitCells(segment, [this, edge](int slot) {
-    AppendToCell(slot, edge);
+    buckets_.Append(slot, edge);
     return false;
   });
-}
-
-void EdgeGrid::AppendToCell(int slot, FiledEdge edge) {
-  std::int32_t& head = cellChains_[slot];
-  if (head == kNoChunk || ChunkAt(head).Count == kChunkEdges) head = NewChunk(head);
-  Chunk& chunk = ChunkAt(head);
-  chunk.Edges[chunk.Count++] = edge;
-}
-
-EdgeGrid::Chunk& EdgeGrid::ChunkAt(std::int32_t id) const {
-  return blocks_[id / kChunksPerBlock][id % kChunksPerBlock];
-}
-
-std::int32_t EdgeGrid::NewChunk(std::int32_t next) {
-  if (chunkCount_ % kChunksPerBlock == 0) {
-    blocks_.push_back(std::make_unique<Chunk[]>(kChunksPerBlock));
-  }
-  const std::int32_t id = chunkCount_++;
-  ChunkAt(id) = {next, 0, {}};
-  return id;
-}
-
-bool EdgeGrid::CellHasCrossing(int slot, const Segment& segment, MeshEdge* crossed) const {
-  for (std::int32_t id = cellChains_[slot]; id != kNoChunk; id = ChunkAt(id).Next) {
-    const Chunk& chunk = ChunkAt(id);
-    for (int i = 0; i < chunk.Count; ++i) {
-      if (!Crosses(segment, chunk.Edges[i])) continue;
-      if (crossed) {
-        *crossed = {grid_.EntryAt(chunk.Edges[i].Start).Index,
-                    grid_.EntryAt(chunk.Edges[i].End).Index};
-      }
-      return true;
-    }
-  }
-  return false;
-}
-
-bool EdgeGrid::Crosses(const Segment& segment, FiledEdge edge) const {
-  const PointTree::Entry& c = grid_.EntryAt(edge.Start);
-  const PointTree::Entry& d = grid_.EntryAt(edge.End);
-  // One branch for the box test: most edges of a cell miss the segment's box.
-  const bool apart = (std::max(c.X, d.X) < segment.MinX) | (std::min(c.X, d.X) > segment.MaxX) |
-                     (std::max(c.Y, d.Y) < segment.MinY) | (std::min(c.Y, d.Y) > segment.MaxY);
-  if (apart) return false;
-  return CrossingIndex::Crosses(segment.AX, segment.AY, segment.BX, segment.BY, c.X, c.Y,
-                                c.Index, d.X, d.Y, d.Index);
 }
 
 }  // namespace tarn

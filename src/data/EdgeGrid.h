@@ -10,7 +10,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "data/CrossingIndex.h"
@@ -29,36 +28,12 @@ class EdgeGrid final : public CrossingIndex {
   bool CrossesMesh(PointIndex a, PointIndex b, MeshEdge* crossed) const override;
 
  private:
-  // An edge as the grid positions of its start and end.
-  struct FiledEdge {
-    std::int32_t Start;
-    std::int32_t End;
-  };
-  // The edges of one cell live in a chain of chunks of one cache line each.
-  static constexpr int kChunkEdges = 7;
-  struct Chunk {
-    std::int32_t Next;
-    std::int32_t Count;
-    FiledEdge Edges[kChunkEdges];
-  };
-  static constexpr int kChunksPerBlock = 4096;
-  static constexpr std::int32_t kNoChunk = -1;
-
-  struct Segment;
-
   template <class CellAction>
   bool VisitCells(const Segment& segment, CellAction action) const;
-  void AppendToCell(int slot, FiledEdge edge);
-  Chunk& ChunkAt(std::int32_t id) const;
-  std::int32_t NewChunk(std::int32_t next);
-  bool CellHasCrossing(int slot, const Segment& segment, MeshEdge* crossed) const;
-  bool Crosses(const Segment& segment, FiledEdge edge) const;
 
   const PointGrid& grid_;
   double margin_;
-  std::vector<std::int32_t> cellChains_;  // per cell slot: the newest chunk, or kNoChunk
-  std::vector<std::unique_ptr<Chunk[]>> blocks_;
-  std::int32_t chunkCount_ = 0;
+  EdgeBuckets buckets_;
 };
 
 }  // namespace tarn

@@ -17,16 +17,6 @@ constexpr double kRelativeMargin = 0x1p-30;
 
 }  // namespace
 
-struct EdgeIndex::Segment {
-  double AX, AY, BX, BY;
-  double MinX, MinY, MaxX, MaxY;  // the bounding box, widened by the margin
-
-  Segment(const PointTree::Entry& a, const PointTree::Entry& b, double margin)
-      : AX(a.X), AY(a.Y), BX(b.X), BY(b.Y),
-        MinX(std::min(AX, BX) - margin), MinY(std::min(AY, BY) - margin),
-        MaxX(std::max(AX, BX) + margin), MaxY(std::max(AY, BY) + margin) {}
-};
-
 // A closed leaf region of the tree; the root's is the whole plane.
 struct EdgeIndex::Region {
   double MinX = -INFINITY, MinY = -INFINITY, MaxX = INFINITY, MaxY = INFINITY;
@@ -126,70 +116,27 @@ EdgeIndex::EdgeIndex(const PointTree& tree, const MeshEdges& edges)
     : CrossingIndex(edges),
       tree_(tree),
       margin_(kRelativeMargin * std::max({tree.MaxAbsX(), tree.MaxAbsY(), 0x1p-1000})),
-      leafChains_(tree.NodeCount(), kNoChunk) {}
+      buckets_(static_cast<std::size_t>(tree.NodeCount())) {}
 
 bool EdgeIndex::CrossesMesh(PointIndex a, PointIndex b, MeshEdge* crossed) const {
   const Segment segment(tree_.EntryAt(tree_.PositionOf(a)), tree_.EntryAt(tree_.PositionOf(b)),
                         margin_);
-  return VisitLeaves(segment, [this, &segment, crossed](int node) {
-    return LeafHasCrossing(node, segment, crossed);
+  auto entryAt = [this](std::int32_t position) -> const PointTree::Entry& {
+    return tree_.EntryAt(position);
+  };
+  return VisitLeaves(segment, [this, &segment, &entryAt, crossed](int node) {
+    return PlaceHasCrossing(buckets_, node, segment, entryAt, crossed);
   });
 }
 
 void EdgeIndex::FileEdge(PointIndex start, PointIndex end) {
-  const FiledEdge edge{tree_.PositionOf(start), tree_.PositionOf(end)};
+  const EdgeBuckets::FiledEdge edge{tree_.PositionOf(start), tree_.PositionOf(end)};
   assert(edge.Start >= 0 && edge.End >= 0 && "mesh corners are finite points");
   const Segment segment(tree_.EntryAt(edge.Start), tree_.EntryAt(edge.End), margin_);
   VisitLeaves(segment, [this, edge](int node) {
-    AppendToLeaf(node, edge);
+    buckets_.Append(node, edge);
     return false;
   });
-}
-
-void EdgeIndex::AppendToLeaf(int node, FiledEdge edge) {
-  std::int32_t& head = leafChains_[node];
-  if (head == kNoChunk || ChunkAt(head).Count == kChunkEdges) head = NewChunk(head);
-  Chunk& chunk = ChunkAt(head);
-  chunk.Edges[chunk.Count++] = edge;
-}
-
-EdgeIndex::Chunk& EdgeIndex::ChunkAt(std::int32_t id) const {
-  return blocks_[id / kChunksPerBlock][id % kChunksPerBlock];
-}
-
-std::int32_t EdgeIndex::NewChunk(std::int32_t next) {
-  if (chunkCount_ % kChunksPerBlock == 0) {
-    blocks_.push_back(std::make_unique<Chunk[]>(kChunksPerBlock));
-  }
-  const std::int32_t id = chunkCount_++;
-  ChunkAt(id) = {next, 0, {}};
-  return id;
-}
-
-bool EdgeIndex::LeafHasCrossing(int node, const Segment& segment, MeshEdge* crossed) const {
-  for (std::int32_t id = leafChains_[node]; id != kNoChunk; id = ChunkAt(id).Next) {
-    const Chunk& chunk = ChunkAt(id);
-    for (int i = 0; i < chunk.Count; ++i) {
-      if (!Crosses(segment, chunk.Edges[i])) continue;
-      if (crossed) {
-        *crossed = {tree_.EntryAt(chunk.Edges[i].Start).Index,
-                    tree_.EntryAt(chunk.Edges[i].End).Index};
-      }
-      return true;
-    }
-  }
-  return false;
-}
-
-bool EdgeIndex::Crosses(const Segment& segment, FiledEdge edge) const {
-  const PointTree::Entry& c = tree_.EntryAt(edge.Start);
-  const PointTree::Entry& d = tree_.EntryAt(edge.End);
-  // One branch for the box test: most edges of a leaf miss the segment's box.
-  const bool apart = (std::max(c.X, d.X) < segment.MinX) | (std::min(c.X, d.X) > segment.MaxX) |
-                     (std::max(c.Y, d.Y) < segment.MinY) | (std::min(c.Y, d.Y) > segment.MaxY);
-  if (apart) return false;
-  return CrossingIndex::Crosses(segment.AX, segment.AY, segment.BX, segment.BY, c.X, c.Y,
-                                c.Index, d.X, d.Y, d.Index);
 }
 
 }  // namespace tarn
