@@ -96,7 +96,8 @@ PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
   auto accept = [&rules](PointIndex k) { return rules.Accept(k); };
   PointIndex found = kNoPoint;
   double decidedBelow = 0;
-  switch (nearSearch_.FindFirst(m, nearRings_, consider, accept, found, distance,
+  auto mayJoin = [&rules](const PointTree::Entry& entry) { return rules.MayJoin(entry); };
+  switch (nearSearch_.FindFirst(m, nearRings_, mayJoin, consider, accept, found, distance,
                                 decidedBelow)) {
     case RingSearch::Outcome::Found:
       return found;

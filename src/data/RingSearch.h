@@ -28,10 +28,13 @@ class RingSearch {
     Undecided,  // no point below `decidedBelow` was accepted; the rest was not asked
   };
 
-  // `consider(entry)` and `accept(index)` as for CandidateSearch, both asked in order.
-  template <class Consider, class Accept>
-  Outcome FindFirst(const Midpoint& m, int maxRings, Consider consider, Accept accept,
-                    PointIndex& found, double& distance, double& decidedBelow);
+  // `consider(entry)` and `accept(index)` as for CandidateSearch, both asked in order;
+  // `keep(entry)` is a fixed part of consider (no point it refuses is ever accepted, and
+  // refusing has no other effect), asked as the points are collected, which spares the
+  // ordering most of them.
+  template <class Keep, class Consider, class Accept>
+  Outcome FindFirst(const Midpoint& m, int maxRings, Keep keep, Consider consider,
+                    Accept accept, PointIndex& found, double& distance, double& decidedBelow);
 
  private:
   struct Candidate {
@@ -43,8 +46,10 @@ class RingSearch {
     return a.Entry.Index < b.Entry.Index;
   }
 
-  void CollectRing(const Midpoint& m, PointGrid::Block block);
-  void CollectCell(const Midpoint& m, PointGrid::Cell cell);
+  template <class Keep>
+  void CollectRing(const Midpoint& m, PointGrid::Block block, Keep& keep);
+  template <class Keep>
+  void CollectCell(const Midpoint& m, PointGrid::Cell cell, Keep& keep);
   template <class Consider, class Accept>
   bool DecideBelow(double radius, Consider& consider, Accept& accept, PointIndex& found,
                    double& distance);
@@ -53,17 +58,17 @@ class RingSearch {
   std::vector<Candidate> pending_;
 };
 
-template <class Consider, class Accept>
-RingSearch::Outcome RingSearch::FindFirst(const Midpoint& m, int maxRings, Consider consider,
-                                          Accept accept, PointIndex& found, double& distance,
-                                          double& decidedBelow) {
+template <class Keep, class Consider, class Accept>
+RingSearch::Outcome RingSearch::FindFirst(const Midpoint& m, int maxRings, Keep keep,
+                                          Consider consider, Accept accept, PointIndex& found,
+                                          double& distance, double& decidedBelow) {
   decidedBelow = -std::numeric_limits<double>::infinity();
   if (grid_.Empty()) return Outcome::Undecided;
   pending_.clear();
   const PointGrid::Cell centre = grid_.CellOf(m.X, m.Y);
   for (int rings = 0; rings <= maxRings; ++rings) {
     const PointGrid::Block block{centre, rings};
-    CollectRing(m, block);
+    CollectRing(m, block, keep);
     const double radius = grid_.GuaranteedRadius(m, block);
     if (DecideBelow(radius, consider, accept, found, distance)) return Outcome::Found;
     decidedBelow = std::max(decidedBelow, radius);
@@ -87,6 +92,33 @@ bool RingSearch::DecideBelow(double radius, Consider& consider, Accept& accept,
   }
   pending_.erase(pending_.begin(), below);
   return false;
+}
+
+// The cells at exactly `block.Rings` steps from the centre (the centre itself for 0).
+template <class Keep>
+void RingSearch::CollectRing(const Midpoint& m, PointGrid::Block block, Keep& keep) {
+  const PointGrid::Cell c = block.Centre;
+  const int r = block.Rings;
+  const int left = std::max(c.X - r, 0), right = std::min(c.X + r, grid_.Columns() - 1);
+  const int bottom = std::max(c.Y - r, 0), top = std::min(c.Y + r, grid_.Rows() - 1);
+  for (int y = bottom; y <= top; ++y) {
+    const bool edgeRow = y == c.Y - r || y == c.Y + r;
+    if (edgeRow) {
+      for (int x = left; x <= right; ++x) CollectCell(m, {x, y}, keep);
+      continue;
+    }
+    if (c.X - r >= 0) CollectCell(m, {c.X - r, y}, keep);
+    if (r > 0 && c.X + r < grid_.Columns()) CollectCell(m, {c.X + r, y}, keep);
+  }
+}
+
+template <class Keep>
+void RingSearch::CollectCell(const Midpoint& m, PointGrid::Cell cell, Keep& keep) {
+  const int end = grid_.CellEnd(cell);
+  for (int position = grid_.CellBegin(cell); position < end; ++position) {
+    const PointTree::Entry& entry = grid_.EntryAt(position);
+    if (keep(entry)) pending_.push_back({MidpointDistance(m, entry.X, entry.Y), entry});
+  }
 }
 
 }  // namespace tarn

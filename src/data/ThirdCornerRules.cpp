@@ -32,11 +32,7 @@ bool ThirdCornerRules::MayHold(const PointTree::Box& box) const {
 
 // Strictly on the far side, not a corner of the edge's triangle, and in no shadow.
 bool ThirdCornerRules::Consider(const PointTree::Entry& entry) {
-  if (entry.Index == ends_[0] || entry.Index == ends_[1] || entry.Index == opposite_) {
-    return false;
-  }
-  const int side = line_.SideOf(entry.X, entry.Y);
-  if (side == 0 || side == sideOfOpposite_) return false;
+  if (!MayJoin(entry)) return false;
   if (shadows_.Count() == 0) return true;
   const bool fromP = shadows_.CoversFrom(0, entry.X, entry.Y);
   if (fromP && !Learning()) return false;

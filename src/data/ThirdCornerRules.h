@@ -32,6 +32,14 @@ class ThirdCornerRules {
   Midpoint Centre() const { return EdgeMidpoint(points_[ends_[0]], points_[ends_[1]]); }
   bool MayHold(const PointTree::Box& box) const;
   bool Consider(const PointTree::Entry& entry);
+  // The fixed part of Consider: strictly on the far side, not a corner of the triangle.
+  bool MayJoin(const PointTree::Entry& entry) const {
+    if (entry.Index == ends_[0] || entry.Index == ends_[1] || entry.Index == opposite_) {
+      return false;
+    }
+    const int side = line_.SideOf(entry.X, entry.Y);
+    return side != 0 && side != sideOfOpposite_;
+  }
   bool Accept(PointIndex k);
   // Grows whenever MayHold becomes stricter.
   const std::size_t& Learned() const { return shadows_.Count(); }
