@@ -1,6 +1,6 @@
 // The points with finite coordinates binned in a uniform grid of about two points a cell:
 // the index behind the near end of the candidate search, where a few rings of cells
-// around an edge's midpoint usually hold the answer.
+// around an edge's midpoint usually hold the answer, and behind the crossing tests.
 //
 // A point lies in the cell that its coordinates fall in (clamped to the grid), so every
 // point outside a block of cells lies beyond the block's border, up to the rounding of the
@@ -34,7 +34,6 @@ class PointGrid {
   // False when the points crowd into few cells (far apart clusters), where searches by cell
   // would be slow and a tree serves better.
   bool Balanced() const { return balanced_; }
-  std::int32_t Size() const { return static_cast<std::int32_t>(entries_.size()); }
   int Columns() const { return columns_; }
   int Rows() const { return rows_; }
   Cell CellOf(double x, double y) const;
