@@ -73,12 +73,11 @@ class CrossingIndex {
   }
 
   // SegmentsCross of a-b with the filed edge c-d, or with d-c where a triangle runs so.
-  // An edge with an end on a itself gives SegmentsCross a parameter of exactly 0, in either
-  // direction, so it is passed over at once: many of the edges near a candidate's segment
-  // meet at P or Q. (An end on b gives 1 only up to rounding, so those are tested.)
+  // Edges that share an end with the segment never cross it, and many of the edges near a
+  // candidate's segment meet at P, Q or the candidate, so they are passed over at once.
   bool Crosses(double ax, double ay, double bx, double by, double cx, double cy, PointIndex c,
                double dx, double dy, PointIndex d) const {
-    if ((cx == ax && cy == ay) | (dx == ax && dy == ay)) return false;
+    if (SegmentsShareAnEnd(ax, ay, bx, by, cx, cy, dx, dy)) return false;
     if (SegmentsCross(ax, ay, bx, by, cx, cy, dx, dy)) return true;
     return SegmentsCross(ax, ay, bx, by, dx, dy, cx, cy) && edges_.HasDirectedEdge(d, c);
   }

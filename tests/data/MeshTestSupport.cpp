@@ -216,4 +216,34 @@ std::string CheckMeshInvariants(const PointList& points, const TriangleList& mes
   return CheckNoCrossings(points, undirected);
 }
 
+bool HasRepeatedCoordinates(const PointList& points) {
+  std::set<std::pair<float, float>> seen;
+  for (const Points& p : points) {
+    if (!seen.insert({p.X, p.Y}).second) return true;
+  }
+  return false;
+}
+
+int OpenEdgesInsideTheHull(const PointList& points, const TriangleList& mesh) {
+  int inside = 0;
+  for (const MeshTriangle& t : mesh) {
+    const PointIndex corner[3] = {t.V1, t.V2, t.V3};
+    const std::int32_t state[3] = {t.E1, t.E2, t.E3};
+    for (int e = 0; e < 3; ++e) {
+      if (state[e] != -1) continue;
+      const Points& a = points[corner[e]];
+      const Points& b = points[corner[(e + 1) % 3]];
+      bool left = false;
+      bool right = false;
+      for (const Points& k : points) {
+        const int side = Orientation(a, b, k);
+        left = left || side > 0;
+        right = right || side < 0;
+      }
+      if (left && right) ++inside;
+    }
+  }
+  return inside;
+}
+
 }  // namespace tarn::testing

@@ -59,4 +59,11 @@ class RecordingObserver : public MeshBuildObserver {
 std::string CheckMeshInvariants(const PointList& points, const TriangleList& mesh,
                                 bool checkWinding = true);
 
+// Whether two points share both coordinates (random sets can hold such copies by chance).
+bool HasRepeatedCoordinates(const PointList& points);
+
+// The edges left open (state -1) that are not edges of the convex hull: some point lies
+// strictly on either side of their line.
+int OpenEdgesInsideTheHull(const PointList& points, const TriangleList& mesh);
+
 }  // namespace tarn::testing
