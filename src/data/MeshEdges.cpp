@@ -65,6 +65,10 @@ bool MeshEdges::HasDirectedEdge(PointIndex start, PointIndex end) const {
   return (info & (start < end ? kLowToHigh : kHighToLow)) != 0;
 }
 
+void MeshEdges::Prefetch(PointIndex u, PointIndex v) const {
+  __builtin_prefetch(&slots_[HashPair(Low(u, v), High(u, v)) & mask_]);
+}
+
 // The slot holding the pair, or the empty slot where it would go.
 std::size_t MeshEdges::FindSlot(std::uint32_t low, std::uint32_t high) const {
   std::size_t index = HashPair(low, high) & mask_;

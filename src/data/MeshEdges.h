@@ -30,6 +30,10 @@ class MeshEdges {
   // True if some triangle runs from `start` to `end` along one of its edges.
   bool HasDirectedEdge(PointIndex start, PointIndex end) const;
 
+  // Starts loading the pair's first slot, so that a look-up soon after does not wait for
+  // memory: the table is far larger than the caches, and each pair is asked about once.
+  void Prefetch(PointIndex u, PointIndex v) const;
+
  private:
   // Info: bits 0-1 the saturated holder count, bit 2 "low to high" seen, bit 3 "high to
   // low" seen. A count of 0 marks an empty slot. Key and info share a slot so that a probe

@@ -16,6 +16,10 @@ namespace {
 // A pass pumps messages after this many triangles (well under a millisecond of work).
 constexpr std::size_t kTrianglesPerPump = 256;
 
+// How many triangles ahead of the examined one the pair table is prefetched: far enough
+// that triangles with nothing left to examine do not catch up with their loads.
+constexpr std::size_t kPrefetchAhead = 8;
+
 // The rings of grid cells searched before the tree: enough for most edges, few enough
 // that an edge with no joinable point does not spend long there. None where the points
 // crowd into few cells.
@@ -62,11 +66,20 @@ MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
 int MeshGrower::GrowPass(MeshBuildObserver& observer) {
   const std::size_t count = mesh_.size();
   for (std::size_t i = passStart_; i < count; ++i) {
+    if (i + kPrefetchAhead < count) PrefetchOpenEdges(mesh_[i + kPrefetchAhead]);
     for (int j = 1; j <= 3; ++j) ExamineEdge(i, j);
     if ((i - passStart_ + 1) % kTrianglesPerPump == 0) observer.Pump();
   }
   passStart_ = count;
   return static_cast<int>(mesh_.size() - count);
+}
+
+// The holder counts of a triangle's open edges are asked next; a search is long enough to
+// hide the wait for them.
+void MeshGrower::PrefetchOpenEdges(const MeshTriangle& t) const {
+  if (t.E1 == kEdgeOpen) edges_.Prefetch(t.V1, t.V2);
+  if (t.E2 == kEdgeOpen) edges_.Prefetch(t.V2, t.V3);
+  if (t.E3 == kEdgeOpen) edges_.Prefetch(t.V3, t.V1);
 }
 
 // Edge j of triangle i runs from P to Q; R is the corner opposite.
@@ -93,7 +106,13 @@ PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
   ThirdCornerRules rules(points_, tree_, *crossings_, shadows_, p, q, r);
   const Midpoint m = rules.Centre();
   auto consider = [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); };
-  auto accept = [&rules](PointIndex k) { return rules.Accept(k); };
+  // The crossing tests take long enough to hide the pair-table loads that appending the
+  // triangle will need if k is accepted.
+  auto accept = [this, &rules, p, q](PointIndex k) {
+    edges_.Prefetch(k, q);
+    edges_.Prefetch(p, k);
+    return rules.Accept(k);
+  };
   PointIndex found = kNoPoint;
   double decidedBelow = 0;
   auto mayJoin = [&rules](const PointTree::Entry& entry) { return rules.MayJoin(entry); };

@@ -47,6 +47,7 @@ class MeshGrower {
   int CornerCount() const { return cornerCount_; }
 
  private:
+  void PrefetchOpenEdges(const MeshTriangle& t) const;
   void ExamineEdge(std::size_t triangle, int edge);
   PointIndex FindThirdCorner(PointIndex p, PointIndex q, PointIndex r, double& distance);
   void AppendTriangle(PointIndex k, PointIndex q, PointIndex p);
