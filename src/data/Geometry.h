@@ -60,10 +60,10 @@ inline bool IsLeftTurn(const Points& o, const Points& a, const Points& b) {
 // inside (0, 1). Parallel or collinear segments (D = 0) never cross; segments that touch at
 // an end point do not cross. Note that swapping c and d rounds differently.
 //
-// Segments that share an end point never cross. The parameters would say so at a shared
-// start (they come out exactly 0), but at a shared far end (b on c or d) both round to
-// either side of 1, and a segment ending on a mesh corner was refused about half the time:
-// the mesh kept holes wherever the only joinable point was such a corner.
+// Segments that share an end point never cross. The parameters say so at a shared start
+// (they come out exactly 0), but at a shared far end (b on c or d) both round to either
+// side of 1; asking them would refuse about half the segments that end on a mesh corner
+// and leave holes wherever such a corner is the only joinable point.
 inline bool SegmentsShareAnEnd(double xa, double ya, double xb, double yb, double xc,
                                double yc, double xd, double yd) {
   return (xa == xc && ya == yc) | (xa == xd && ya == yd) | (xb == xc && yb == yc) |
