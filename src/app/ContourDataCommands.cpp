@@ -2,6 +2,7 @@
 
 #include "app/CommandBoundary.h"
 #include "app/DialogFilters.h"
+#include "app/ScatterCommands.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "data/ContourReader.h"
@@ -52,7 +53,7 @@ void ReadPoints(Document& doc, const TextLines& lines, void (*read)(const TextLi
 
 void PreLoadExecute(Document& doc, UserInterface& ui) {
   if (doc.Mode.SanpButton) {
-    ui.ShowMessage(MessageKind::Information, kNotAvailableYetMessage);  // the scatter table comes later
+    LoadSanpudataExecute(doc, ui);
   } else if (doc.Mode.ContourButton || doc.Mode.MeshButton) {
     LoadDataExecute(doc, ui);
   } else {

@@ -3,6 +3,7 @@
 
 namespace tarn {
 
+// The contour data and the scatter table share one filter.
 inline constexpr const char* kContourDataFilter =
     "テキストファイル(*.txt)|*.txt|データファイル(*.dat)|*.dat|全てのファイル(*.*)|*.*";
 inline constexpr const char* kSettingsFilter =
@@ -10,6 +11,7 @@ inline constexpr const char* kSettingsFilter =
 inline constexpr const char* kMeshFilter =
     "テキストファイル(*.txt)|*.txt|テキストデータファイル(*.dat)|*.dat|全てのファイル(*.*)|*.*";
 
+inline constexpr const char* kScatterDataTitle = "散布図用のデータの取り込み";
 inline constexpr const char* kStandardDataTitle = "等高線用データの取り込み（標準形式）";
 inline constexpr const char* kTableDataTitle = "等高線用データの取り込み（表形式）";
 inline constexpr const char* kMeshOpenTitle = "等高線用メッシュデータの取り込み";

@@ -12,13 +12,15 @@
 #include "base/FontChoice.h"
 #include "data/PointSet.h"
 #include "options/OptionsModel.h"
+#include "scatter/ScatterData.h"
 
 namespace tarn {
 
 inline constexpr const char* kInitialCaption = "Tarnplot - ver 2.2";
 inline constexpr const char* kCaptionPrefix = "Tarnplot - ";
 
-enum class DocumentChange { Caption, Mode, Points, Mesh, Font, Picture, Busy };
+// Scatter: the table, the series list or the selection of the series editor.
+enum class DocumentChange { Caption, Mode, Points, Mesh, Font, Picture, Busy, Scatter };
 
 class Document {
  public:
@@ -33,6 +35,10 @@ class Document {
   bool LegendPending = false;
   DisplayMode Mode;
   OptionsModel Options;
+  // The series editor's table, series and legend placement, and the scatter file last
+  // opened (the one the automatic reload reads again).
+  ScatterData Scatter;
+  std::string ScatterFileName;
 
   // GraphImage: the size of the picture area and the metafile of the last redraw (empty
   // until a redraw recorded one).

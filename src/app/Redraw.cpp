@@ -7,12 +7,14 @@
 #include "app/BusyScope.h"
 #include "app/CommandBoundary.h"
 #include "app/MeshCommands.h"
+#include "app/ScatterCommands.h"
 #include "base/NumberText.h"
 #include "canvas/MetafileRecorder.h"
 #include "render/Axes.h"
 #include "render/ColorBar.h"
 #include "render/ContourBands.h"
 #include "render/ContourPixels.h"
+#include "render/MarginSearch.h"
 #include "render/MeshDrawing.h"
 #include "render/NiceStep.h"
 
@@ -20,15 +22,7 @@ namespace tarn {
 
 namespace {
 
-constexpr int kFirstMargin = 30;
-constexpr int kLastMargin = 130;
-constexpr int kShrinkFromMargin = 80;
 constexpr int kPanelTop = 32;
-
-struct Extent {
-  double Min = 0;
-  double Max = 0;
-};
 
 // The smallest and largest of one field over all points, starting from point 0.
 template <typename Field>
@@ -56,24 +50,6 @@ Extent ResolveRange(OptionsModel& options, OptionEdit minBox, OptionEdit maxBox,
 
 bool IsDrawableRange(Extent e) { return std::isfinite(e.Min) && std::isfinite(e.Max) && e.Max != e.Min; }
 
-// Below the shrink margin the plot keeps its size and moves right; from it on, the right
-// margin stays 10 and the plot shrinks.
-PlotArea AreaForMargin(int m, int width, int height, Extent x, Extent y) {
-  PlotArea area;
-  area.Left = m;
-  area.Bottom = 50;
-  area.Right = m < kShrinkFromMargin ? width + m - 90 : width - 10;
-  area.Top = m < kShrinkFromMargin ? height - 40 : height - m + 40;
-  area.XScale = (area.Right - area.Left) / (x.Max - x.Min);
-  area.YScale = (area.Top - area.Bottom) / (y.Max - y.Min);
-  area.XMin = x.Min;
-  area.XMax = x.Max;
-  area.YMin = y.Min;
-  area.YMax = y.Max;
-  area.PictureHeight = height;
-  return area;
-}
-
 struct Layout {
   PlotArea Area;
   Extent Values;
@@ -93,18 +69,12 @@ void ResolveValues(Document& doc, UserInterface& ui, Layout& layout) {
   }
 }
 
-// Widens the left margin until the y labels leave more room on the left than on the right.
+// The margin search, resolving the value range and step in every trial as the picture needs.
 Layout SearchMargin(Document& doc, UserInterface& ui, Canvas& measure, Extent x, Extent y) {
   Layout layout;
   RenderContext context{measure, doc.Options, ui, doc.CancelRequested, doc.MeshOutdated};
-  for (int m = kFirstMargin; m <= kLastMargin; ++m) {
-    layout.Area = AreaForMargin(m, doc.ImageWidth, doc.ImageHeight, x, y);
-    measure.SetFont(doc.GraphFont);
-    ResolveValues(doc, ui, layout);
-    const int leftmost = MeasureLeftExtent(context, layout.Area);
-    if (leftmost > doc.ImageWidth - layout.Area.Right) return layout;
-  }
-  ui.ShowMessage(MessageKind::Warning, kNoMarginMessage);
+  layout.Area = SearchLeftMargin(context, doc.GraphFont, doc.ImageWidth, doc.ImageHeight, x, y,
+                                 [&](const PlotArea&) { ResolveValues(doc, ui, layout); });
   return layout;
 }
 
@@ -163,10 +133,16 @@ void PreRedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   if (RefuseWhileBusy(doc, ui)) return;
   if (!SizingImageExecute(doc, ui)) return;
   if (doc.Mode.SanpButton) {
-    // The scatter picture comes with the scatter graphs.
-    ui.ShowMessage(MessageKind::Information, "散布図の描画はまだできません");
+    SanpReDrawExecute(doc, ui, metrics);
   } else {
     RedrawExecute(doc, ui, metrics);
+  }
+  // A refused first redraw leaves the picture area empty; saving then writes that empty
+  // picture instead of claiming that nothing was drawn.
+  if (doc.Picture.empty()) {
+    doc.Picture = MetafileRecorder(doc.ImageWidth, doc.ImageHeight, metrics).Finish();
+    doc.PictureWidth = doc.ImageWidth;
+    doc.PictureHeight = doc.ImageHeight;
   }
   doc.GraphDrawn = true;
 }
@@ -193,6 +169,7 @@ void RedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
     return;
   }
   BusyScope busy(doc);
+  doc.LegendPending = false;  // a scatter picture that waited for its legend is replaced
   MetafileRecorder measure(doc.ImageWidth, doc.ImageHeight, metrics);
   const Layout layout = SearchMargin(doc, ui, measure, x, y);
   MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics);

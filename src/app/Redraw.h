@@ -16,7 +16,6 @@ namespace tarn {
 
 inline constexpr const char* kNoDataMessage = "データがありません";
 inline constexpr const char* kRebuildQuestion = "新しいデータです\r\nメッシュを作り直しますか？";
-inline constexpr const char* kNoMarginMessage = "作成に失敗";
 inline constexpr const char* kFlatRangeMessage =
     "X軸またはY軸の範囲の幅が0です\r\n最小値と最大値を確かめてください";
 inline constexpr const char* kMeshMismatchMessage =

@@ -1,5 +1,6 @@
 #include "app/SaveImage.h"
 
+#include "base/AsciiCase.h"
 #include "base/SplitText.h"
 #include "base/TextFile.h"
 #include "export/RasterEncoders.h"
@@ -10,13 +11,6 @@ namespace {
 
 std::string OverwriteQuestion(const std::string& fileName) {
   return "ファイル：" + fileName + "\r\nは既に存在します。上書きしますか？";
-}
-
-std::string UpperAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
 }
 
 // BMP, PNG and JPEG are made from the picture played onto a bitmap of its own size.

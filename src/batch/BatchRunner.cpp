@@ -11,12 +11,16 @@
 #include "app/OptionCommands.h"
 #include "app/Redraw.h"
 #include "app/SaveImage.h"
+#include "app/ScatterCommands.h"
 #include "app/SettingsCommands.h"
 #include "base/NumberText.h"
+#include "base/TextCodec.h"
+#include "base/TextFile.h"
 #include "data/MeshFile.h"
 #include "batch/BatchScript.h"
 #include "batch/BatchUserInterface.h"
 #include "options/SettingsFile.h"
+#include "scatter/SeriesBlock.h"
 #include "platform/EmfPlayer.h"
 #include "platform/HeadlessFonts.h"
 #include "platform/QtFontMetrics.h"
@@ -66,6 +70,7 @@ void Print(BatchSession& s, const std::string& what) {
   if (what == "changed") s.Out << (s.Doc.Options.SettingsChanged() ? "true" : "false") << '\n';
   if (what == "mode") s.Out << DescribeMode(s.Doc.Mode) << '\n';
   if (what == "mesh") PrintLines(s, MeshFileLines(s.Doc.Mesh));
+  if (what == "series") PrintLines(s, SeriesBlockLines(s.Doc.Scatter.Series));
 }
 
 // A command that picks a file in a dialog: the dialog gets the named file.
@@ -109,6 +114,14 @@ const std::map<std::string, StepAction>& StepActions() {
   static const std::map<std::string, StepAction> actions = {
       {"open-contour", WithFile(LoadDataExecute)},
       {"open", WithFile(PreLoadExecute)},
+      {"open-scatter", WithFile(ScatterDataMenuExecute)},
+      {"paste-scatter", [](BatchSession& s, const BatchStep& step) {
+         s.Ui.SetClipboardText(DecodeText(ReadFileBytes(step.Args[0])));
+         LoadFromCPExecute(s.Doc, s.Ui);
+       }},
+      {"legend", [](BatchSession& s, const BatchStep& step) {
+         GraphImageMouseDown(s.Doc, s.Ui, s.Metrics, std::stoi(step.Args[0]), std::stoi(step.Args[1]));
+       }},
       {"open-mesh", WithFile(LoadMeshExecute)},
       {"quit", WithFile(CloseMainWindowExecute)},
       {"reset", [](BatchSession& s, const BatchStep&) { ResetOptionsExecute(s.Doc); }},

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/AsciiCase.h"
 #include "base/NumberText.h"
 #include "base/SplitText.h"
 #include "base/TextCodec.h"
@@ -16,14 +17,6 @@ namespace tarn {
 namespace {
 
 using Fields = std::vector<std::string>;
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 void ApplyCheck(const CheckRow& row, OptionsModel& model, const std::string& value) {
   if (value == "TRUE") {

@@ -3,6 +3,8 @@
 // picture height minus such a distance. Conversions round halves to even.
 #pragma once
 
+#include <cstdint>
+
 #include "base/NumberText.h"
 
 namespace tarn {
@@ -23,8 +25,12 @@ struct PlotArea {
   double YMax = 0;
   int PictureHeight = 0;  // H: the height of the picture being recorded
 
-  int DataToPixelX(double x) const { return RoundToPixel((x - XMin) * XScale + Left); }
-  int DataToPixelY(double y) const { return PictureHeight - RoundToPixel((y - YMin) * YScale + Bottom); }
+  int DataToPixelX(double x) const { return static_cast<int>(WidePixelX(x)); }
+  int DataToPixelY(double y) const { return static_cast<int>(WidePixelY(y)); }
+  // The same pixels before they are narrowed to int, for data that may lie far outside the
+  // picture (a typed range much narrower than the data).
+  std::int64_t WidePixelX(double x) const { return RoundToInt((x - XMin) * XScale + Left); }
+  std::int64_t WidePixelY(double y) const { return PictureHeight - RoundToInt((y - YMin) * YScale + Bottom); }
   // The row of an upward distance u.
   int Row(double u) const { return PictureHeight - RoundToPixel(u); }
 };

@@ -49,7 +49,8 @@ void MainWindow::OnDocumentChanged(DocumentChange change) {
     case DocumentChange::Busy: ShowBusy(); break;
     case DocumentChange::Points:
     case DocumentChange::Mesh:
-    case DocumentChange::Font: break;
+    case DocumentChange::Font:
+    case DocumentChange::Scatter: break;
   }
 }
 
