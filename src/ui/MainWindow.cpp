@@ -86,8 +86,13 @@ void MainWindow::CreateActions() {
   saveImageMenu_ = AddCommand("SaveImageMenu", "画像の保存(&S)", [this] { SaveImageExecute(doc_, ui_, platform_); });
   exit_ = AddCommand("Exit1", "終了(&X)", [this] { close(); });
   makeMesh_ = AddCommand("MakeMesh", "メッシュの作成(&M)", [&d, &u] { MakeMeshExecute(d, u); }, true);
-  redraw_ = AddCommand("PreRedraw", "再描画", [this] { PreRedrawExecute(doc_, ui_, metrics_); }, true);
-  redrawMenu_ = AddCommand("PreRedrawMenu", "再描画(&R)", [this] { PreRedrawExecute(doc_, ui_, metrics_); }, true);
+  // The scatter picture ends by giving the main window the input focus.
+  const auto redraw = [this] {
+    PreRedrawExecute(doc_, ui_, metrics_);
+    if (doc_.Mode.SanpButton) activateWindow();
+  };
+  redraw_ = AddCommand("PreRedraw", "再描画", redraw, true);
+  redrawMenu_ = AddCommand("PreRedrawMenu", "再描画(&R)", redraw, true);
   showOptions_ = AddCommand("O3", "オプション(&O)", [this] { ShowSecondary(options_); });
   setGraphFont_ = AddCommand("SetGraphFont", "フォント(&F)", [&d, &u] { SetGraphFontExecute(d, u); });
   help_ = AddCommand("Help2", "ヘルプ(&H)", [this] { Help2Click(); });
@@ -179,6 +184,8 @@ void MainWindow::CreatePicture() {
   graphImage_ = new QLabel(panel_);
   graphImage_->setObjectName("GraphImage");
   graphImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  graphImage_->setMouseTracking(true);
+  graphImage_->installEventFilter(this);
   setCentralWidget(client);
 }
 

@@ -4,6 +4,7 @@
 // secondary windows.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <functional>
 #include <vector>
@@ -41,6 +42,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The picture's mouse events: the legend's outline follows the mouse, a click places it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Building (MainWindow.cpp).
@@ -70,6 +73,7 @@ class MainWindow : public QMainWindow {
   void ShowMode();
   void ShowPicture();
   void ShowBusy();
+  void ShowLegendOutline(QPoint at);
 
   Document& doc_;
   UserInterface& ui_;
@@ -110,6 +114,7 @@ class MainWindow : public QMainWindow {
   QFrame* panel_ = nullptr;
   QLabel* graphImage_ = nullptr;
   std::string shownPicture_;
+  QImage shownImage_;  // the played picture, shown again under each legend outline
 };
 
 }  // namespace tarn

@@ -1,12 +1,15 @@
 // The main window's own commands: the open button's choice by mode, the secondary windows,
 // help, and the commands whose core arrives later (each a single place to call it from).
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QUrl>
 
 #include "app/CommandBoundary.h"
 #include "app/ContourDataCommands.h"
 #include "app/MeshCommands.h"
 #include "app/Redraw.h"
+#include "app/ScatterCommands.h"
 #include "app/SettingsCommands.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
@@ -16,10 +19,8 @@ namespace tarn {
 
 void MainWindow::PreLoadExecute() { tarn::PreLoadExecute(doc_, ui_); }
 
-// Commands whose core comes with the scatter graphs and the mesh file: each is the one place
-// to call it from. The file menu's "散布図データ" then also needs AfterScatterDataCommand
-// (scatter mode), which "開く" in scatter mode does not run.
-void MainWindow::LoadSanpudataExecute() { NotAvailable(); }
+// The file menu's "散布図データ": the load, then scatter mode ("開く" in scatter mode only loads).
+void MainWindow::LoadSanpudataExecute() { ScatterDataMenuExecute(doc_, ui_); }
 void MainWindow::LoadMeshExecute() { RunCommand(ui_, [this] { tarn::LoadMeshExecute(doc_, ui_); }); }
 void MainWindow::SaveMeshExecute() { RunCommand(ui_, [this] { tarn::SaveMeshExecute(doc_, ui_); }); }
 void MainWindow::ShowSanpuExecute() { NotAvailable(); }
@@ -49,6 +50,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   options_->hide();
   about_->hide();
   event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != static_cast<QObject*>(graphImage_) || !doc_.LegendPending) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::MouseMove) {
+    ShowLegendOutline(static_cast<QMouseEvent*>(event)->position().toPoint());
+    return true;
+  }
+  if (event->type() == QEvent::MouseButtonPress) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    RunCommand(ui_, [this, at] { GraphImageMouseDown(doc_, ui_, metrics_, at.x(), at.y()); });
+    activateWindow();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace tarn

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QToolBar>
@@ -75,10 +76,30 @@ void MainWindow::ShowPicture() {
   if (doc_.Picture == shownPicture_) return;
   shownPicture_ = doc_.Picture;
   if (doc_.Picture.empty()) {
+    shownImage_ = QImage();
     graphImage_->clear();
     return;
   }
-  RunCommand(ui_, [this] { graphImage_->setPixmap(QPixmap::fromImage(PlayPicture(doc_))); });
+  RunCommand(ui_, [this] {
+    shownImage_ = PlayPicture(doc_);
+    graphImage_->setPixmap(QPixmap::fromImage(shownImage_));
+  });
+}
+
+// While the legend waits for its click: the picture again, with the legend's outline at the
+// mouse drawn by inverting what lies under a 2-pixel pen.
+void MainWindow::ShowLegendOutline(QPoint at) {
+  if (shownImage_.isNull()) return;
+  QImage image = shownImage_.convertToFormat(QImage::Format_RGB32);
+  {
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(Qt::NoBrush);
+    const LegendState& legend = doc_.Scatter.Legend;
+    painter.drawRect(QRect(at, QSize(legend.Width, legend.Height)));
+  }
+  graphImage_->setPixmap(QPixmap::fromImage(image));
 }
 
 void MainWindow::ShowBusy() {

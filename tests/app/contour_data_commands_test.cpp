@@ -160,10 +160,13 @@ TEST_F(ContourDataCommands, InvalidBytesAndUtf8FilesAreReadSafely) {
 
 TEST_F(ContourDataCommands, TheOpenButtonFollowsTheMode) {
   ui.Files.push_back(dir.Write("d.txt", "X\tY\tZ\n1\t2\t3\n"));
-  ASSERT_TRUE(RunCommand(ui, [&] { PreLoadExecute(doc, ui); }));  // scatter mode at start
+  ASSERT_TRUE(RunCommand(ui, [&] { PreLoadExecute(doc, ui); }));  // scatter mode at start: the table
   EXPECT_TRUE(doc.DataPoints.empty());
-  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{std::string("information: ") + kNotAvailableYetMessage}));
+  EXPECT_EQ(doc.Scatter.ListItems, (std::vector<std::string>{"Y", "Z"}));
+  EXPECT_EQ(ui.LastDialog.Title, "散布図用のデータの取り込み");
+  EXPECT_TRUE(doc.Mode.SanpButton);
   MeshButtonClick(doc.Mode);
+  ui.Files.push_back(dir.Path("d.txt"));
   ASSERT_TRUE(RunCommand(ui, [&] { PreLoadExecute(doc, ui); }));
   EXPECT_EQ(doc.DataPoints.size(), 1u);
   doc.Mode = DisplayMode{false, false, false, false, false};  // a broken invariant

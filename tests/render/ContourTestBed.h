@@ -5,7 +5,7 @@
 
 #include "data/PointSet.h"
 #include "options/OptionsModel.h"
-#include "render/CallLogCanvas.h"
+#include "support/CallLogCanvas.h"
 #include "support/FakeUserInterface.h"
 #include "render/PlotArea.h"
 #include "render/RenderContext.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/Errors.h"
-#include "render/CallLogCanvas.h"
+#include "support/CallLogCanvas.h"
 #include "support/FakeUserInterface.h"
 
 namespace tarn {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "render/CallLogCanvas.h"
+#include "support/CallLogCanvas.h"
 #include "support/FakeUserInterface.h"
 
 namespace tarn {

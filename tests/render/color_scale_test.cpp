@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/CallLogCanvas.h"
+#include "support/CallLogCanvas.h"
 
 namespace tarn {
 namespace {

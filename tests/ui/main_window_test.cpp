@@ -32,6 +32,8 @@ using testing::Find;
 using testing::TempDir;
 using testing::WidgetTestPort;
 
+std::string ScatterExample() { return TARNPLOT_SOURCE_DIR "/examples/scatter_logger.txt"; }
+
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() { window.show(); }
@@ -88,8 +90,10 @@ TEST_F(MainWindowTest, DataCommandsChangeTheModeWithoutRunningClickHandlers) {
 }
 
 TEST_F(MainWindowTest, OpenButtonFollowsTheMode) {
+  ui.Files.push_back(ScatterExample());
   Trigger("PreLoad");  // scatter mode at start: the scatter table, not the contour file
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>{std::string("information: ") + kNotAvailableYetMessage});
+  EXPECT_EQ(doc.Scatter.Series.size(), 3u);
+  EXPECT_TRUE(doc.DataPoints.empty());
   Click("ContourButton");
   ui.Files.push_back(ExampleFile());
   Click("ToolButton1");
@@ -269,6 +273,38 @@ TEST_F(MainWindowTest, MenusHoldTheCommandsInOrderWithTheirSeparators) {
             "作業(&S)\n  メッシュの作成(&M)\n  再描画(&R)\n"
             "オプション(&O)\n  オプション(&O)\n  フォント(&F)\n  -\n  メッシュを表示する\n  等高線を表示する\n"
             "ヘルプ(&H)\n  ヘルプ(&H)\n  バージョン情報(&V)");
+}
+
+TEST_F(MainWindowTest, ScatterDataThroughTheMenuThenTheLegendPlacedByAClick) {
+  Click("ContourButton");
+  ui.Files.push_back(ScatterExample());
+  Trigger("N8");
+  EXPECT_EQ(ShownMode(), "sanp=1 mesh=0 contour=0 show-mesh=0 show-contour=1");
+  EXPECT_EQ(window.windowTitle(), "Tarnplot - scatter_logger.txt");
+  Click("ToolButton3");
+  ASSERT_TRUE(doc.LegendPending);
+  auto* picture = Find<QLabel>(window, "GraphImage");
+  const QImage waiting = picture->pixmap().toImage();
+
+  // The outline inverts what lies under it and follows the mouse; the picture stays as recorded.
+  const std::string recorded = doc.Picture;
+  QTest::mouseMove(picture, QPoint(40, 30));
+  const QImage outlined = picture->pixmap().toImage();
+  EXPECT_EQ(outlined.pixel(40, 30) & 0xFFFFFFu, ~waiting.pixel(40, 30) & 0xFFFFFFu);
+  EXPECT_EQ(outlined.pixel(40 + doc.Scatter.Legend.Width / 2, 30 + 5), waiting.pixel(40 + doc.Scatter.Legend.Width / 2, 30 + 5));
+  EXPECT_EQ(doc.Picture, recorded);
+
+  QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 60));
+  EXPECT_FALSE(doc.LegendPending);
+  EXPECT_FALSE(doc.Scatter.Legend.Ready);
+  EXPECT_EQ(doc.Scatter.Legend.X, 150);
+  EXPECT_NE(doc.Picture, recorded);
+  const QImage placed = picture->pixmap().toImage();
+  EXPECT_EQ(placed.pixel(150, 60) & 0xFFFFFFu, 0u) << "the legend's black outline at the click";
+  // Outside the waiting state the mouse does nothing.
+  const std::string finished = doc.Picture;
+  QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  EXPECT_EQ(doc.Picture, finished);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "render/CallLogCanvas.h"
+#include "support/CallLogCanvas.h"
 
 #include <cstdio>
 
