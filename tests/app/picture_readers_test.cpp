@@ -1,10 +1,12 @@
 // Every kind of picture the redraw records is a metafile that independent readers accept:
-// each fill style, each graph pattern, the mesh mode and a custom size.
+// each fill style, each graph pattern, the mesh mode, a custom size and a scatter picture
+// with every marker shape and its legend.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "app/Redraw.h"
+#include "app/ScatterCommands.h"
 #include "canvas/EmfValidator.h"
 #include "canvas/FakeFontMetrics.h"
 #include "options/SettingsFile.h"
@@ -42,7 +44,40 @@ void FillGrid(Document& doc) {
   doc.MeshOutdated = false;
 }
 
+void ExpectReadersAccept(const std::string& picture) {
+  ASSERT_NO_THROW(ValidateEmf(picture));
+  testing::TempDir dir;
+  const std::string path = dir.Write("picture.emf", picture);
+  const auto svg = RunCommand("emf2svg-conv -i '" + path + "' -o '" + dir.Path("picture.svg") + "'");
+  EXPECT_EQ(svg.ExitCode, 0) << svg.Output;
+  const auto listing = RunCommand("printemf '" + path + "'");
+  EXPECT_EQ(listing.ExitCode, 0) << listing.Output;
+  EXPECT_NE(listing.Output.find("EMR_EOF"), std::string::npos) << listing.Output;
+}
+
 class RedrawPictures : public ::testing::TestWithParam<PictureCase> {};
+
+TEST(ScatterPicture, WithEveryMarkerAndTheLegendIsAcceptedByIndependentReaders) {
+  RequireTool("emf2svg-conv");
+  RequireTool("printemf");
+  Document doc;
+  testing::ScriptedUserInterface ui;
+  testing::FakeFontMetrics metrics;
+  ui.Clipboard = "t\t円\t角\t三角\t逆三角\tひし形\tfilled\n";
+  for (int row = 0; row < 8; ++row) {
+    ui.Clipboard += std::to_string(row);
+    for (int col = 1; col <= 6; ++col) ui.Clipboard += "\t" + std::to_string(row * col % 7 + col);
+    ui.Clipboard += "\n";
+  }
+  LoadFromCPExecute(doc, ui);
+  doc.Scatter.Series[1].PlotType = PlotType::Marker;
+  doc.Scatter.Series[2].PlotType = PlotType::Line;
+  doc.Scatter.Series[3].LineWidth = 3;
+  PreRedrawExecute(doc, ui, metrics);
+  GraphImageMouseDown(doc, ui, metrics, 150, 40);
+  ASSERT_TRUE(ui.Messages().empty());
+  ExpectReadersAccept(doc.Picture);
+}
 
 TEST_P(RedrawPictures, AreAcceptedByIndependentReaders) {
   RequireTool("emf2svg-conv");
@@ -56,14 +91,7 @@ TEST_P(RedrawPictures, AreAcceptedByIndependentReaders) {
   for (const char* line : GetParam().OptionLines) ApplyOptionLine(doc.Options, line, ui);
   PreRedrawExecute(doc, ui, metrics);
   ASSERT_TRUE(ui.Messages().empty());
-  ASSERT_NO_THROW(ValidateEmf(doc.Picture));
-
-  testing::TempDir dir;
-  const std::string path = dir.Write("picture.emf", doc.Picture);
-  const auto svg = RunCommand("emf2svg-conv -i '" + path + "' -o '" + dir.Path("picture.svg") + "'");
-  EXPECT_EQ(svg.ExitCode, 0) << svg.Output;
-  const auto listing = RunCommand("printemf '" + path + "'");
-  EXPECT_EQ(listing.ExitCode, 0) << listing.Output;
+  ExpectReadersAccept(doc.Picture);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -147,5 +147,27 @@ TEST_F(BatchRunner, ModeCommands) {
   EXPECT_EQ(r.Out, "sanp=0 mesh=1 contour=1 show-mesh=1 show-contour=1\n");
 }
 
+TEST_F(BatchRunner, ScatterTableFromAFileOrTheClipboardDrawnWithItsLegend) {
+  const std::string table = dir.Write("s.txt", Cp932("時間\t温度\t湿度\r\n0\t20\t50\r\n1\t21\t55\r\n"));
+  const std::string series =
+      "SeriesCount:2\nSeries:0\nName:温度\nXCol:0\nYCol:1\nDataStartLine:1\nDataEndLine:2\n"
+      "ShowInGraph:True\nLineWidth:1\nMarkSize:3\nPlotType:LineAndMarker\nMarkerType:Rectangle\n"
+      "Color:255:0:0\nBrushing:False\nSeries:1\nName:湿度\nXCol:0\nYCol:2\nDataStartLine:1\nDataEndLine:2\n"
+      "ShowInGraph:True\nLineWidth:1\nMarkSize:3\nPlotType:LineAndMarker\nMarkerType:Triangle\n"
+      "Color:0:0:255\nBrushing:False\n";
+  // "open" on the contour side reads contour data; the menu's scatter command switches modes.
+  BatchResult r = RunTarnplot({"click", "contour", "open", table, "print", "series", "open-scatter", table,
+                               "print", "mode", "print", "series"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(r.Out, "SeriesCount:0\nsanp=1 mesh=0 contour=0 show-mesh=0 show-contour=0\n" + series);
+
+  r = RunTarnplot({"paste-scatter", table, "print", "caption", "redraw", "save-image", dir.Path("waiting.emf"),
+                   "legend", "100", "50", "save-image", dir.Path("placed.emf")});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(r.Out, "Tarnplot - クリップボードから読み込んだデータ\n");
+  EXPECT_NE(dir.Read("waiting.emf"), dir.Read("placed.emf"));
+  EXPECT_EQ(dir.Read("placed.emf").substr(40, 4), " EMF");
+}
+
 }  // namespace
 }  // namespace tarn
