@@ -52,7 +52,7 @@ void ExpectReadersAccept(const std::string& picture) {
   EXPECT_EQ(svg.ExitCode, 0) << svg.Output;
   const auto listing = RunCommand("printemf '" + path + "'");
   EXPECT_EQ(listing.ExitCode, 0) << listing.Output;
-  EXPECT_NE(listing.Output.find("EMR_EOF"), std::string::npos) << listing.Output;
+  EXPECT_NE(listing.Output.find("*EOF*"), std::string::npos) << listing.Output;
 }
 
 class RedrawPictures : public ::testing::TestWithParam<PictureCase> {};
