@@ -159,7 +159,7 @@ TEST_F(BatchRunner, ScatterTableFromAFileOrTheClipboardDrawnWithItsLegend) {
   BatchResult r = RunTarnplot({"click", "contour", "open", table, "print", "series", "open-scatter", table,
                                "print", "mode", "print", "series"});
   EXPECT_EQ(r.Status, 0) << r.Err;
-  EXPECT_EQ(r.Out, "SeriesCount:0\nsanp=1 mesh=0 contour=0 show-mesh=0 show-contour=0\n" + series);
+  EXPECT_EQ(r.Out, "SeriesCount:0\nsanp=1 mesh=0 contour=0 show-mesh=0 show-contour=1\n" + series);
 
   r = RunTarnplot({"paste-scatter", table, "print", "caption", "redraw", "save-image", dir.Path("waiting.emf"),
                    "legend", "100", "50", "save-image", dir.Path("placed.emf")});
