@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the picture gallery in docs/gallery/ from the bundled example with the batch commands:
 # each fill style, each contour line colour, the three graph patterns, the three colour
-# schemes and the mesh mode. Rerun after changing a renderer and look at the pictures.
+# schemes and the mesh mode; and the scatter example with its legend in the three series
+# colour schemes. Rerun after changing a renderer and look at the pictures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -x build/tarnplot ] || scripts/build.sh
@@ -32,4 +33,13 @@ done
 draw mesh-mode click contour click mesh
 draw mesh-over-bands check show-mesh set Size:Wide
 draw table-form set ContourFile:Table open-contour examples/contour_table.txt make-mesh
+scatter() {  # scatter NAME [batch words...]: the scatter example, wide, legend clicked at (300, 60)
+  local name=$1
+  shift
+  build/tarnplot --batch open-scatter examples/scatter_logger.txt set Size:Wide "$@" redraw legend 300 60 \
+    save-image "$out/$name.png" 2>/dev/null
+}
+scatter scatter-standard
+scatter scatter-gradation set LineGraphColor:Gradation set GraphPattern:2
+scatter scatter-white-black set LineGraphColor:WhiteAndBlack set GraphPattern:3
 echo "gallery written to $out"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of the desktop window for docs/screenshots/: starts build/tarnplot under Xvfb in
-# its hidden screenshot mode ("tarnplot --screenshot OUTDIR DATAFILE"), which opens the
-# example through the menu's own "等高線データ" command, builds the mesh, redraws, and grabs
+# its hidden screenshot mode ("tarnplot --screenshot OUTDIR DATAFILE SCATTERFILE"), which opens
+# the example through the menu's own "等高線データ" command, builds the mesh, redraws, and grabs
 # the main window, every page of the options dialog, the About box, the progress and the
-# font dialogs; then checks that no picture is blank. Rerunnable; look at the pictures after
+# font dialogs, then the scatter example with its legend waiting and placed; then checks that
+# no picture is blank. Rerunnable; look at the pictures after
 # changing a window.
 #
 #   scripts/screenshots.sh [OUTDIR]      (default docs/screenshots)
@@ -25,6 +26,6 @@ rm -f "$out"/*.png
 # No window manager runs under Xvfb, so the pictures show the windows without frames; a
 # program that hangs is stopped after two minutes.
 timeout 120 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
-  "$build/tarnplot" --screenshot "$out" "$root/examples/contour_standard.txt"
+  "$build/tarnplot" --screenshot "$out" "$root/examples/contour_standard.txt" "$root/examples/scatter_logger.txt"
 "$checker" "$out"/*.png
 echo "screenshots written to $out"

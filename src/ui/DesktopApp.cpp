@@ -46,7 +46,8 @@ int RunDesktopApp(int argc, char** argv) {
   QtUserInterface desktop;
   const std::optional<ScreenshotRequest> screenshot = ParseScreenshotRequest(QApplication::arguments());
   std::unique_ptr<ScreenshotPort> scripted;
-  if (screenshot) scripted = std::make_unique<ScreenshotPort>(desktop, screenshot->DataFile.toStdString());
+  if (screenshot) scripted = std::make_unique<ScreenshotPort>(desktop, screenshot->DataFile.toStdString(),
+                                                               screenshot->ScatterFile.toStdString());
   UserInterface& ui = scripted ? static_cast<UserInterface&>(*scripted) : desktop;
 
   // Start-up order: the main window with the options dialog and the About box, then the

@@ -1,21 +1,26 @@
-// The port of the screenshot mode: the open dialog returns the data file, questions are
+// The port of the screenshot mode: the open dialog returns the data file (the scatter table
+// for the scatter dialog), questions are
 // answered Yes, messages go to the error stream instead of a modal box; everything else
 // is the desktop's own port.
 #pragma once
 
 #include <string>
 
+#include "app/DialogFilters.h"
 #include "base/UserInterface.h"
 
 namespace tarn {
 
 class ScreenshotPort : public UserInterface {
  public:
-  ScreenshotPort(UserInterface& desktop, std::string dataFile) : desktop_(desktop), dataFile_(std::move(dataFile)) {}
+  ScreenshotPort(UserInterface& desktop, std::string dataFile, std::string scatterFile)
+      : desktop_(desktop), dataFile_(std::move(dataFile)), scatterFile_(std::move(scatterFile)) {}
 
   void ShowMessage(MessageKind kind, const std::string& text) override;
   bool Ask(const std::string& text) override;
-  std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return dataFile_; }
+  std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override {
+    return request.Title == kScatterDataTitle ? scatterFile_ : dataFile_;
+  }
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<Color> ChooseColor() override { return std::nullopt; }
   std::optional<FontChoice> ChooseFont(const FontChoice&) override { return std::nullopt; }
@@ -34,6 +39,7 @@ class ScreenshotPort : public UserInterface {
  private:
   UserInterface& desktop_;
   std::string dataFile_;
+  std::string scatterFile_;
 };
 
 }  // namespace tarn

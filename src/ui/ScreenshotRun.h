@@ -1,7 +1,9 @@
-// A hidden start-up mode for documentation and tests: "--screenshot OUTDIR DATAFILE" loads
-// the data file through the menu's own command, builds the mesh, redraws, and saves the main
-// window, every page of the options dialog, the About box, the progress and font dialogs as PNG
-// pictures, answering every dialog and question itself. The exit code is 0 when every
+// A hidden start-up mode for documentation and tests: "--screenshot OUTDIR DATAFILE SCATTERFILE"
+// loads the data file through the menu's own command, builds the mesh, redraws, and saves the
+// main window, every page of the options dialog, the About box, the progress and font dialogs
+// as PNG pictures; then loads the scatter table, redraws, and saves the window while the legend
+// outline follows the mouse and after a click placed it; answering every dialog and question
+// itself. The exit code is 0 when every
 // picture was written and shows something.
 #pragma once
 
@@ -17,6 +19,7 @@ class UserInterface;
 struct ScreenshotRequest {
   QString OutDir;
   QString DataFile;
+  QString ScatterFile;
 };
 
 std::optional<ScreenshotRequest> ParseScreenshotRequest(const QStringList& arguments);
