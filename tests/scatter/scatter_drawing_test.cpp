@@ -36,6 +36,22 @@ INSTANTIATE_TEST_SUITE_P(Shapes, Markers,
 // Data 0..10 on both axes over a 100 x 100 plot at (10, 10) of a 120-pixel-high picture.
 PlotArea TenByTen() { return AreaForMargin(30, 150, 150, {0, 10}, {0, 10}); }
 
+// The canvas calls of one series (y from column 1) over a table given as text.
+std::vector<std::string> DrawnCalls(const char* table, const GSeries& series) {
+  CellTable cells;
+  cells.Fill(TextLines(std::string(table)));
+  CellValues values(cells);
+  CallLogCanvas canvas;
+  DrawSeries(canvas, series, TenByTen(), values, kColors);
+  return canvas.Calls();
+}
+
+GSeries YFromColumnOne() {
+  GSeries s;
+  s.YCol = 1;
+  return s;
+}
+
 struct SeriesCase {
   const char* Name;
   PlotType Type;
@@ -46,18 +62,12 @@ struct SeriesCase {
 class SeriesDrawing : public ::testing::TestWithParam<SeriesCase> {};
 
 TEST_P(SeriesDrawing, PutsEachMarkerBeforeTheSegmentEndingAtIt) {
-  CellTable table;
-  table.Fill(TextLines(std::string("0\t0\n5\t10\n10\t5\n")));
-  CellValues values(table);
-  GSeries s;
-  s.YCol = 1;
+  GSeries s = YFromColumnOne();
   s.PlotType = GetParam().Type;
   s.DataStartLine = GetParam().Start;
   s.DataEndLine = GetParam().End;
-  CallLogCanvas canvas;
-  DrawSeries(canvas, s, TenByTen(), values, kColors);
   std::vector<std::string> names;
-  for (const std::string& call : canvas.Calls()) names.push_back(call.substr(0, call.find(' ')));
+  for (const std::string& call : DrawnCalls("0\t0\n5\t10\n10\t5\n", s)) names.push_back(call.substr(0, call.find(' ')));
   EXPECT_EQ(names, GetParam().Calls);
 }
 
@@ -72,11 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testCase) { return std::string(testCase.param.Name); });
 
 TEST(SeriesDrawing, MapsRowsToPixelsWithTheSeriesPenAndBrush) {
-  CellTable table;
-  table.Fill(TextLines(std::string("x\ty\n0\t0\n5\t10\n")));
-  CellValues values(table);
-  GSeries s;
-  s.YCol = 1;
+  GSeries s = YFromColumnOne();
   s.DataStartLine = 1;
   s.DataEndLine = 2;
   s.Color = MakeColor(255, 0, 0);
@@ -84,12 +90,10 @@ TEST(SeriesDrawing, MapsRowsToPixelsWithTheSeriesPenAndBrush) {
   s.MarkSize = 2;
   s.MarkerType = MarkerType::Rectangle;
   s.Brushing = false;
-  CallLogCanvas canvas;
   const PlotArea area = TenByTen();
-  DrawSeries(canvas, s, area, values, kColors);
   const int x0 = area.DataToPixelX(0), y0 = area.DataToPixelY(0), x1 = area.DataToPixelX(5), y1 = area.DataToPixelY(10);
   const std::string tail = " brush=ffffff pen=ff0000 w=2 mode=copy";
-  EXPECT_EQ(canvas.Calls(), (std::vector<std::string>{
+  EXPECT_EQ(DrawnCalls("x\ty\n0\t0\n5\t10\n", s), (std::vector<std::string>{
                                 "MoveTo " + std::to_string(x0) + " " + std::to_string(y0),
                                 "Rectangle " + std::to_string(x0 - 2) + " " + std::to_string(y0 - 2) + " " +
                                     std::to_string(x0 + 2) + " " + std::to_string(y0 + 2) + tail,
@@ -100,18 +104,12 @@ TEST(SeriesDrawing, MapsRowsToPixelsWithTheSeriesPenAndBrush) {
 }
 
 TEST(SeriesDrawing, HoldsPointsFarOutsideThePictureToMetafileCoordinates) {
-  CellTable table;
-  table.Fill(TextLines(std::string("0\t0\n1e300\t-1e300\n")));
-  CellValues values(table);
-  GSeries s;
-  s.YCol = 1;
+  GSeries s = YFromColumnOne();
   s.MarkSize = 2147483647;
-  CallLogCanvas canvas;
-  DrawSeries(canvas, s, TenByTen(), values, kColors);
-  EXPECT_EQ(canvas.Calls()[2].substr(0, canvas.Calls()[2].find(" brush")),
-            "Ellipse 2147483647 2147483647 2147483647 2147483647");
-  EXPECT_EQ(canvas.Calls()[3].substr(0, canvas.Calls()[3].find(" pen")), "LineTo 2147483647 2147483647");
-  EXPECT_EQ(canvas.Calls()[1].substr(0, 20), "Ellipse -2147483617 ");
+  const std::vector<std::string> calls = DrawnCalls("0\t0\n1e300\t-1e300\n", s);
+  EXPECT_EQ(calls[2].substr(0, calls[2].find(" brush")), "Ellipse 2147483647 2147483647 2147483647 2147483647");
+  EXPECT_EQ(calls[3].substr(0, calls[3].find(" pen")), "LineTo 2147483647 2147483647");
+  EXPECT_EQ(calls[1].substr(0, 20), "Ellipse -2147483617 ");
 }
 
 TEST(Legend, MeasuresAllNamesButRowsOnlyForShownSeries) {
