@@ -38,6 +38,11 @@ class UserInterface {
   virtual std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) = 0;
   // The colour dialog starts on the colour last picked in it, not on the current one.
   virtual std::optional<Color> ChooseColor() = 0;
+  // The colour dialog preset to `initial`; ports without a preset answer as ChooseColor.
+  virtual std::optional<Color> ChooseColorFrom(Color initial) {
+    static_cast<void>(initial);
+    return ChooseColor();
+  }
   virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
 
   // The modeless progress dialog; "中断" calls the handler given to SetCancelHandler.

@@ -13,6 +13,7 @@
 #include "app/SaveImage.h"
 #include "app/ScatterCommands.h"
 #include "app/SettingsCommands.h"
+#include "base/Errors.h"
 #include "base/NumberText.h"
 #include "base/TextCodec.h"
 #include "base/TextFile.h"
@@ -108,6 +109,54 @@ FontChoice FontOf(const BatchStep& step) {
   return font;
 }
 
+SeriesControl SeriesFieldControl(const std::string& field) {
+  static const std::map<std::string, SeriesControl> controls = {
+      {"name", SeriesControl::SeriesNameBox}, {"show", SeriesControl::ShowInGraphCheck},
+      {"style", SeriesControl::StyleBox},     {"width", SeriesControl::LWidBox},
+      {"marksize", SeriesControl::MSizeBox},  {"marker", SeriesControl::MarkerBox},
+      {"brushing", SeriesControl::BrushingCheck}, {"xcol", SeriesControl::XColBox},
+      {"ycol", SeriesControl::YColBox},       {"start", SeriesControl::DStartBox},
+      {"end", SeriesControl::DEndBox}};
+  return controls.at(field);
+}
+
+// "series apply FIELD VALUE": typing VALUE and Enter in an edit, or a click on a check box or
+// a list item.
+void ApplySeriesField(BatchSession& s, const std::string& field, const std::string& value) {
+  ScatterData& scatter = s.Doc.Scatter;
+  const SeriesControl control = SeriesFieldControl(field);
+  if (EditSlot(control)) {
+    TypeInSeriesEdit(scatter, control, value);
+    EnterInSeriesEdit(scatter, s.Doc.Options, s.Ui, control);
+  } else if (control == SeriesControl::StyleBox || control == SeriesControl::MarkerBox) {
+    ChooseSeriesListItem(scatter, s.Doc.Options, s.Ui, control, std::stoi(value));
+  } else {
+    ClickSeriesCheck(scatter, s.Doc.Options, s.Ui, control, value == "1");
+  }
+}
+
+void Series(BatchSession& s, const BatchStep& step) {
+  ScatterData& scatter = s.Doc.Scatter;
+  const std::string& sub = step.Args[0];
+  if (sub == "select") {
+    const long index = std::stol(step.Args[1]);
+    // Only an item the list shows can be clicked.
+    if (index >= static_cast<long>(scatter.Series.size())) throw ListIndexError(index);
+    SListBoxClick(scatter, static_cast<int>(index));
+  } else if (sub == "apply") {
+    ApplySeriesField(s, step.Args[1], step.Args[2]);
+  } else if (sub == "color") {
+    s.Ui.SetNextColor(step.Args[1] == "cancel" ? std::nullopt : std::optional<Color>(HexToColor(step.Args[1])));
+    ColorButtonClick(scatter, s.Doc.Options, s.Ui);
+  } else if (sub == "add") {
+    AddSeriesExecute(scatter);
+  } else if (sub == "delete") {
+    DeleteSeriesExecute(scatter, s.Ui);
+  } else if (sub == "all") {
+    scatter.Fields.ChangeAll = step.Args[1] == "1";
+  }
+}
+
 using StepAction = std::function<void(BatchSession&, const BatchStep&)>;
 
 const std::map<std::string, StepAction>& StepActions() {
@@ -119,6 +168,7 @@ const std::map<std::string, StepAction>& StepActions() {
          s.Ui.SetClipboardText(DecodeText(ReadFileBytes(step.Args[0])));
          LoadFromCPExecute(s.Doc, s.Ui);
        }},
+      {"series", Series},
       {"legend", [](BatchSession& s, const BatchStep& step) {
          GraphImageMouseDown(s.Doc, s.Ui, s.Metrics, std::stoi(step.Args[0]), std::stoi(step.Args[1]));
        }},

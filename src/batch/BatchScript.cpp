@@ -73,12 +73,17 @@ void ReadFontArguments(ArgumentReader& in) {
 
 void ReadSeriesArguments(ArgumentReader& in, const BatchStep& step) {
   in.Take("series command", Choices({"select", "apply", "color", "add", "delete", "all"}));
-  const std::string& sub = step.Args.back();
+  const std::string sub = step.Args.back();  // a copy: taking more arguments moves them
   if (sub == "select") in.Take("I", IsUnsigned);
   if (sub == "apply") {
     in.Take("FIELD", Choices({"name", "show", "style", "width", "marksize", "marker", "brushing", "xcol",
                               "ycol", "start", "end"}));
-    in.Take("VALUE");
+    // Check boxes take 0 or 1, lists one of their items; edits take any text.
+    const std::string field = step.Args.back();
+    if (field == "show" || field == "brushing") in.Take("0 or 1", Choices({"0", "1"}));
+    else if (field == "style") in.Take("style item", Choices({"0", "1", "2"}));
+    else if (field == "marker") in.Take("marker item", Choices({"0", "1", "2", "3", "4"}));
+    else in.Take("VALUE");
   }
   if (sub == "color") in.Take("colour", [](const std::string& w) { return w == "cancel" || IsHexColor(w); });
   if (sub == "all") in.Take("0 or 1", Choices({"0", "1"}));
@@ -122,7 +127,7 @@ const std::map<std::string, ArgumentRule>& ArgumentRules() {
 bool IsAvailable(const BatchStep& step) {
   static const std::vector<std::string> available = {
       "open-contour", "open-scatter", "paste-scatter", "legend", "open-settings", "save-settings", "set", "answer", "click", "check", "print",
-      "make-mesh", "redraw", "save-image", "font", "interrupt", "open", "open-mesh", "save-mesh", "quit", "reset", "color"};
+      "make-mesh", "redraw", "save-image", "font", "interrupt", "open", "open-mesh", "save-mesh", "quit", "reset", "color", "series"};
   if (std::find(available.begin(), available.end(), step.Command) == available.end()) return false;
   if (step.Command == "print") return OneOf(step.Args[0], {"points", "options", "caption", "changed", "mode", "mesh", "series"});
   return true;

@@ -58,6 +58,7 @@ void CellTable::Fill(TextLines lines) {
   edited_.clear();
   rowCount_ = static_cast<int>(rowFirst_.size() - 1);
   if (widest > 0) colCount_ = widest;
+  ++revision_;
 }
 
 std::string_view CellTable::LoadedCell(int col, int row) const {

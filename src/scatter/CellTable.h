@@ -34,6 +34,9 @@ class CellTable {
   // A cell typed by hand; cells outside the table are ignored.
   void SetCell(int col, int row, std::string text);
 
+  // Changes with every Fill, so that a view knows when the whole table was replaced.
+  std::uint64_t Revision() const { return revision_; }
+
  private:
   // Where a loaded cell's bytes lie within its line.
   struct CellSpan {
@@ -46,6 +49,7 @@ class CellTable {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(row)) << 32) | static_cast<std::uint32_t>(col);
   }
 
+  std::uint64_t revision_ = 0;
   int colCount_ = 5;
   int rowCount_ = 5;
   TextLines lines_;

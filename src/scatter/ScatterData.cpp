@@ -18,6 +18,7 @@ void FillGrid(ScatterData& scatter, const OptionsModel& options, TextLines lines
   if (!options.Checked(OptionCheck::AutoSetCheck)) return;
   scatter.ReplaceSeries(AutoMakeSeries(scatter.Grid, options));
   scatter.Selected = scatter.Series.empty() ? kNoSelection : 0;
+  ShowSeries(scatter);
 }
 
 }  // namespace tarn

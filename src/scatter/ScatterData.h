@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scatter/CellTable.h"
+#include "scatter/SeriesEditor.h"
 #include "scatter/Series.h"
 
 namespace tarn {
@@ -27,6 +28,7 @@ struct ScatterData {
   // reader shows "名称未設定" until a name line follows).
   std::vector<std::string> ListItems;
   int Selected = kNoSelection;
+  SeriesFields Fields;  // the editor's fields, showing the selected series once shown
   LegendState Legend;
 
   // Replaces the series and the list box with `series`, items showing their names.
@@ -40,7 +42,7 @@ namespace tarn {
 class OptionsModel;
 
 // Puts the lines into the table and, when automatic series are on (AutoSetCheck), rebuilds
-// the series from it with the first one selected.
+// the series from it with the first one selected and shown in the editor's fields.
 void FillGrid(ScatterData& scatter, const OptionsModel& options, TextLines lines);
 
 }  // namespace tarn

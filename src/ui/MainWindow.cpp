@@ -19,6 +19,7 @@
 #include "platform/EmfPlayer.h"
 #include "ui/Icons.h"
 #include "ui/OptionsDialog.h"
+#include "ui/SeriesEditorWindow.h"
 #include "ui/VersionDialog.h"
 
 namespace tarn {
@@ -51,6 +52,7 @@ MainWindow::MainWindow(Document& doc, UserInterface& ui, QWidget* parent)
   connect(options_, &OptionsDialog::SizingImageRequested, this, &MainWindow::SizingImage);
   connect(options_, &OptionsDialog::ShowSanpuRequested, this, &MainWindow::ShowSanpuExecute);
   about_ = new VersionDialog(this);
+  sanpu_ = new SeriesEditorWindow(doc_, ui_, this);
 
   listener_ = doc_.Subscribe([this](DocumentChange change) { OnDocumentChanged(change); });
   ShowCaption();

@@ -24,6 +24,7 @@ class QUrl;
 namespace tarn {
 
 class OptionsDialog;
+class SeriesEditorWindow;
 class VersionDialog;
 
 
@@ -36,6 +37,7 @@ class MainWindow : public QMainWindow {
 
   OptionsDialog* Options() const { return options_; }
   VersionDialog* About() const { return about_; }
+  SeriesEditorWindow* SeriesEditor() const { return sanpu_; }
   // The help file and the About box's link go through this; tests put their own in.
   void SetUrlOpener(std::function<void(const QUrl&)> open) { openUrl_ = std::move(open); }
   static QString HelpFilePath();
@@ -65,7 +67,6 @@ class MainWindow : public QMainWindow {
   void SizingImage();
   void ShowSecondary(QWidget* window);
   void Help2Click();
-  void NotAvailable();
 
   // Views of the document (MainWindowView.cpp).
   void OnDocumentChanged(DocumentChange change);
@@ -84,6 +85,7 @@ class MainWindow : public QMainWindow {
 
   OptionsDialog* options_ = nullptr;
   VersionDialog* about_ = nullptr;
+  SeriesEditorWindow* sanpu_ = nullptr;
 
   // The commands that change the point set or the mesh: off while a long operation runs.
   std::vector<QAction*> dataCommands_;

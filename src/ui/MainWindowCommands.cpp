@@ -1,5 +1,5 @@
 // The main window's own commands: the open button's choice by mode, the secondary windows,
-// help, and the commands whose core arrives later (each a single place to call it from).
+// help, and the picture's mouse events while the scatter legend waits for its place.
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -13,6 +13,7 @@
 #include "app/SettingsCommands.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
+#include "ui/SeriesEditorWindow.h"
 #include "ui/VersionDialog.h"
 
 namespace tarn {
@@ -23,9 +24,12 @@ void MainWindow::PreLoadExecute() { tarn::PreLoadExecute(doc_, ui_); }
 void MainWindow::LoadSanpudataExecute() { ScatterDataMenuExecute(doc_, ui_); }
 void MainWindow::LoadMeshExecute() { RunCommand(ui_, [this] { tarn::LoadMeshExecute(doc_, ui_); }); }
 void MainWindow::SaveMeshExecute() { RunCommand(ui_, [this] { tarn::SaveMeshExecute(doc_, ui_); }); }
-void MainWindow::ShowSanpuExecute() { NotAvailable(); }
-
-void MainWindow::NotAvailable() { ui_.ShowMessage(MessageKind::Information, kNotAvailableYetMessage); }
+// The series editor, shown or raised; in scatter mode the contour-side buttons are released.
+void MainWindow::ShowSanpuExecute() {
+  ShowSecondary(sanpu_);
+  AfterSeriesEditorShown(doc_.Mode);
+  doc_.Notify(DocumentChange::Mode);
+}
 
 void MainWindow::SizingImage() {
   RunCommand(ui_, [this] { SizingImageExecute(doc_, ui_); });
@@ -49,6 +53,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   RunCommand(ui_, [this] { CloseMainWindowExecute(doc_, ui_); });
   options_->hide();
   about_->hide();
+  sanpu_->hide();
   event->accept();
 }
 

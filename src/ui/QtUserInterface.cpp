@@ -70,8 +70,10 @@ std::optional<std::string> QtUserInterface::ChooseFileToSave(const FileDialogReq
   return name.toStdString();
 }
 
-std::optional<Color> QtUserInterface::ChooseColor() {
-  const QColor start(RedOf(lastPickedColor_), GreenOf(lastPickedColor_), BlueOf(lastPickedColor_));
+std::optional<Color> QtUserInterface::ChooseColor() { return ChooseColorFrom(lastPickedColor_); }
+
+std::optional<Color> QtUserInterface::ChooseColorFrom(Color initial) {
+  const QColor start(RedOf(initial), GreenOf(initial), BlueOf(initial));
   const QColor picked = QColorDialog::getColor(start, owner_);
   if (!picked.isValid()) return std::nullopt;
   lastPickedColor_ = MakeColor(static_cast<unsigned>(picked.red()), static_cast<unsigned>(picked.green()),

@@ -32,6 +32,7 @@ class QtUserInterface : public UserInterface {
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
   std::optional<Color> ChooseColor() override;
+  std::optional<Color> ChooseColorFrom(Color initial) override;
   std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
   void ShowProgress(const std::string& label, int minimum, int maximum) override;
   void SetProgressPosition(int position) override;
