@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSet>
@@ -20,6 +21,7 @@
 #include "ui/OptionsDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/ScreenshotPort.h"
+#include "ui/SeriesEditorWindow.h"
 #include "ui/VersionDialog.h"
 
 namespace tarn {
@@ -83,7 +85,16 @@ bool ScatterScreenshots(MainWindow& window, const QDir& out) {
   ok = Save(window, out.filePath("scatter-legend-waiting.png"));
   SendMouse(picture, QEvent::MouseButtonPress, QPoint(300, 60));
   SendMouse(picture, QEvent::MouseButtonRelease, QPoint(300, 60));
-  return Save(window, out.filePath("scatter-window.png")) && ok;
+  ok = Save(window, out.filePath("scatter-window.png")) && ok;
+
+  // The series editor, opened by the options dialog's "散布図の詳細設定", the second series chosen.
+  auto* details = window.Options()->findChild<QAbstractButton*>("Button2");
+  auto* series = window.SeriesEditor() ? window.SeriesEditor()->findChild<QListWidget*>("SListBox") : nullptr;
+  if (!details || !series) return false;
+  details->click();
+  window.Options()->hide();
+  series->setCurrentRow(1);
+  return Save(*window.SeriesEditor(), out.filePath("series-editor.png")) && ok;
 }
 
 }  // namespace

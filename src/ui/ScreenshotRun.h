@@ -2,8 +2,8 @@
 // loads the data file through the menu's own command, builds the mesh, redraws, and saves the
 // main window, every page of the options dialog, the About box, the progress and font dialogs
 // as PNG pictures; then loads the scatter table, redraws, and saves the window while the legend
-// outline follows the mouse and after a click placed it; answering every dialog and question
-// itself. The exit code is 0 when every
+// outline follows the mouse and after a click placed it, and the series editor; answering every
+// dialog and question itself. The exit code is 0 when every
 // picture was written and shows something.
 #pragma once
 
