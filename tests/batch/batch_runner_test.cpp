@@ -78,6 +78,9 @@ TEST_F(BatchRunner, UsageErrorsAreReportedBeforeAnythingRuns) {
            {"save-settings", target, "open-contour"},
            {"save-settings", target, "font", "Gothic", "0"},
            {"save-settings", target, "reload"},  // recognised, not available in this build
+           {"save-settings", target, "series", "apply", "show", "2"},
+           {"save-settings", target, "series", "apply", "marker", "5"},
+           {"save-settings", target, "series", "select"},
            {}}) {
     const BatchResult r = RunTarnplot(args);
     EXPECT_EQ(r.Status, 2);
@@ -167,6 +170,28 @@ TEST_F(BatchRunner, ScatterTableFromAFileOrTheClipboardDrawnWithItsLegend) {
   EXPECT_EQ(r.Out, "Tarnplot - クリップボードから読み込んだデータ\n");
   EXPECT_NE(dir.Read("waiting.emf"), dir.Read("placed.emf"));
   EXPECT_EQ(dir.Read("placed.emf").substr(40, 4), " EMF");
+}
+
+TEST_F(BatchRunner, SeriesCommandsDriveTheEditor) {
+  const std::string table = dir.Write("s.txt", "t\ta\tb\n0\t1\t2\n1\t3\t4\n");
+  BatchResult r = RunTarnplot({"open-scatter", table, "series", "select", "1", "series", "apply", "width", "4",
+                               "series", "apply", "marker", "4", "series", "apply", "show", "0", "series", "color",
+                               "102030", "series", "add", "series", "all", "1", "series", "apply", "end", "1",
+                               "print", "series", "print", "changed"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_NE(r.Out.find("SeriesCount:3\n"), std::string::npos);
+  EXPECT_NE(r.Out.find("Series:2\nName:b\nXCol:0\nYCol:2\nDataStartLine:1\nDataEndLine:1\nShowInGraph:False\n"
+                       "LineWidth:4\nMarkSize:3\nPlotType:LineAndMarker\nMarkerType:Diamond\nColor:16:32:48\n"),
+            std::string::npos)
+      << r.Out;
+  EXPECT_NE(r.Out.find("Series:0\nName:a\nXCol:0\nYCol:1\nDataStartLine:1\nDataEndLine:1\nShowInGraph:True\n"),
+            std::string::npos);
+  EXPECT_TRUE(r.Out.ends_with("true\n"));
+
+  r = RunTarnplot({"--keep-going", "series", "delete", "series", "select", "0", "series", "apply", "width", "x"});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Err, "warning: 削除する系列が選択されていません\nerror: リストのインデックスが範囲を超えています (0)\n"
+                   "warning: 系列が選択されていません\n");
 }
 
 }  // namespace
