@@ -3,6 +3,7 @@
 #include "base/AsciiCase.h"
 #include "base/SplitText.h"
 #include "base/TextFile.h"
+#include "export/EpsConverter.h"
 #include "export/RasterEncoders.h"
 
 namespace tarn {
@@ -28,6 +29,25 @@ void SaveRaster(const Document& doc, UserInterface& ui, PlatformServices& platfo
   }
 }
 
+void SaveEps(const Document& doc, PlatformServices& platform, const std::string& fileName, EpsChoice choice) {
+  Tepsf converter(platform.RenderPicture);
+  converter.ConvertMetafile(doc.Picture, choice.Gray, choice.Vector);
+  WriteTextLines(fileName, converter.OutLines);
+}
+
+// The steps every save takes first: a picture must exist, the dialog gives the name, an
+// existing file is replaced only when the person agrees.
+std::optional<std::string> ChooseTarget(const Document& doc, UserInterface& ui) {
+  if (!doc.GraphDrawn || doc.Picture.empty()) {
+    ui.ShowMessage(MessageKind::Warning, kNotDrawnMessage);
+    return std::nullopt;
+  }
+  const auto fileName = ui.ChooseFileToSave({"画像の保存", kPictureFilter, "emf"});
+  if (!fileName) return std::nullopt;
+  if (FileExists(*fileName) && !ui.Ask(OverwriteQuestion(*fileName))) return std::nullopt;
+  return fileName;
+}
+
 }  // namespace
 
 std::string PictureExtension(const std::string& fileName) {
@@ -37,23 +57,24 @@ std::string PictureExtension(const std::string& fileName) {
 }
 
 void SaveImageExecute(Document& doc, UserInterface& ui, PlatformServices& platform) {
-  if (!doc.GraphDrawn || doc.Picture.empty()) {
-    ui.ShowMessage(MessageKind::Warning, kNotDrawnMessage);
-    return;
-  }
-  const auto fileName = ui.ChooseFileToSave({"画像の保存", kPictureFilter, "emf"});
+  const auto fileName = ChooseTarget(doc, ui);
   if (!fileName) return;
-  if (FileExists(*fileName) && !ui.Ask(OverwriteQuestion(*fileName))) return;
   const std::string extension = PictureExtension(*fileName);
   if (extension == "WMF") {
     ui.ShowMessage(MessageKind::Information, "WMF 形式の保存はまだできません");
   } else if (extension == "EMF") {
     WriteFileAtomically(*fileName, doc.Picture);
   } else if (extension == "EPS") {
-    ui.ShowMessage(MessageKind::Information, "EPS 形式の保存はまだできません");
+    const bool color = ui.Ask(kEpsColorQuestion);
+    SaveEps(doc, platform, *fileName, {!color, false});
   } else {
     SaveRaster(doc, ui, platform, *fileName, extension);
   }
+}
+
+void SaveEpsExecute(Document& doc, UserInterface& ui, PlatformServices& platform, EpsChoice choice) {
+  const auto fileName = ChooseTarget(doc, ui);
+  if (fileName) SaveEps(doc, platform, *fileName, choice);
 }
 
 }  // namespace tarn

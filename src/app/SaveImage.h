@@ -1,5 +1,6 @@
-// The picture save command: the recorded metafile as EMF, or a raster played from it as
-// BMP, PNG or JPEG, chosen by the text after the file name's last ".".
+// The picture save command: the recorded metafile as EMF or placeable WMF, a raster played from
+// it as BMP, PNG or JPEG, or EPS lines made by the converter, chosen by the text after the file
+// name's last ".".
 #pragma once
 
 #include <string>
@@ -17,8 +18,19 @@ inline constexpr const char* kPictureFilter =
     "ビットマップファイル (*.bmp)|*.bmp|JPEG イメージファイル (*.jpg)|*.jpg|"
     "エンハンス メタファイル (*.emf)|*.emf|PNG イメージファイル(*.png)|*.png|EPS イメージファイル(*.eps)|*.eps";
 
-// Tool-bar "保存".
+inline constexpr const char* kEpsColorQuestion = "EPS出力オプション：\r\nカラーで出力しますか？";
+
+// How the converter writes an EPS picture.
+struct EpsChoice {
+  bool Gray = false;
+  bool Vector = false;
+};
+
+// Tool-bar "保存"; an ".eps" name asks whether to write colour.
 void SaveImageExecute(Document& doc, UserInterface& ui, PlatformServices& platform);
+
+// The same save, always as EPS, with the colour and vector choices given instead of asked.
+void SaveEpsExecute(Document& doc, UserInterface& ui, PlatformServices& platform, EpsChoice choice);
 
 // The text after the last "." of the whole name, ASCII letters upper-cased; "" without one.
 std::string PictureExtension(const std::string& fileName);

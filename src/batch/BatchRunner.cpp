@@ -193,6 +193,10 @@ const std::map<std::string, StepAction>& StepActions() {
          s.Ui.SetNextFile(step.Args[0]);
          SaveImageExecute(s.Doc, s.Ui, s.Platform);
        }},
+      {"save-eps", [](BatchSession& s, const BatchStep& step) {
+         s.Ui.SetNextFile(step.Args[0]);
+         SaveEpsExecute(s.Doc, s.Ui, s.Platform, {step.Args[1] == "gray", step.Args[2] == "vector"});
+       }},
       {"font", [](BatchSession& s, const BatchStep& step) {
          s.Ui.SetNextFont(FontOf(step));
          SetGraphFontExecute(s.Doc, s.Ui);

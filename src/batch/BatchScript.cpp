@@ -127,7 +127,7 @@ const std::map<std::string, ArgumentRule>& ArgumentRules() {
 bool IsAvailable(const BatchStep& step) {
   static const std::vector<std::string> available = {
       "open-contour", "open-scatter", "paste-scatter", "legend", "open-settings", "save-settings", "set", "answer", "click", "check", "print",
-      "make-mesh", "redraw", "save-image", "font", "interrupt", "open", "open-mesh", "save-mesh", "quit", "reset", "color", "series"};
+      "make-mesh", "redraw", "save-image", "save-eps", "font", "interrupt", "open", "open-mesh", "save-mesh", "quit", "reset", "color", "series"};
   if (std::find(available.begin(), available.end(), step.Command) == available.end()) return false;
   if (step.Command == "print") return OneOf(step.Args[0], {"points", "options", "caption", "changed", "mode", "mesh", "series"});
   return true;

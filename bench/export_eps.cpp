@@ -1,0 +1,2 @@
+// Placeholder until the EPS converter's benchmark is written.
+#include <benchmark/benchmark.h>
