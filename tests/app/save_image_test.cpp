@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "canvas/FakeFontMetrics.h"
+#include "canvas/MetafileError.h"
+#include "canvas/MetafileRecorder.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
 
@@ -88,6 +90,20 @@ TEST_F(SaveImageCommand, CancellingTheDialogWritesNothing) {
   SaveImageExecute(doc, ui, platform);
   EXPECT_TRUE(ui.Messages().empty());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")), {}), 0);
+}
+
+TEST_F(SaveImageCommand, EpsAsksForColourAndABrokenPictureWritesNothing) {
+  EXPECT_THROW(Save("broken.eps"), MetafileError);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("broken.eps")));
+  doc.Picture = MetafileRecorder(3, 2, metrics).Finish();
+  ui.Events.clear();
+  ui.Answers = {false, true};
+  const std::string gray = Save("a.eps");
+  const std::string color = Save("b.EPS");
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>(2, std::string("question: ") + kEpsColorQuestion)));
+  EXPECT_NE(gray.find("\r\n/picstr 3 string def\r\n"), std::string::npos);
+  EXPECT_NE(color.find("\r\n/picstr 9 string def\r\n"), std::string::npos);
+  EXPECT_TRUE(color.ends_with("grestore\r\n"));
 }
 
 TEST(PictureExtension, IsTheUpperCasedTextAfterTheLastPoint) {
