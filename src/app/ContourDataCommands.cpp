@@ -66,6 +66,7 @@ void LoadDataExecute(Document& doc, UserInterface& ui) {
   const bool standard = doc.Options.GetDataFormat() == DataFormat::DataFormatStandard;
   const auto fileName =
       ui.ChooseFileToOpen({standard ? kStandardDataTitle : kTableDataTitle, kContourDataFilter, ""});
+  if (fileName) doc.ContourFileName = *fileName;
   if (fileName && standard) {
     LoadStandardDataExecute(doc, ui, *fileName);
   } else if (fileName) {

@@ -19,8 +19,19 @@ namespace tarn {
 inline constexpr const char* kInitialCaption = "Tarnplot - ver 2.2";
 inline constexpr const char* kCaptionPrefix = "Tarnplot - ";
 
-// Scatter: the table, the series list or the selection of the series editor.
-enum class DocumentChange { Caption, Mode, Points, Mesh, Font, Picture, Busy, Scatter };
+// Scatter: the table, the series list or the selection of the series editor. Reload: the
+// reload countdown or its interval edit.
+enum class DocumentChange { Caption, Mode, Points, Mesh, Font, Picture, Busy, Scatter, Reload };
+
+// The automatic reload's countdown: 1000 ticks to the next reload, 1001 holding while a reload
+// or its failure message is still open.
+inline constexpr int kReloadAtTick = 1000;
+inline constexpr int kReloadHoldTick = 1001;
+struct ReloadState {
+  int Position = 0;
+  int TickMilliseconds = 100;  // until an interval is applied with Enter
+  bool IntervalRed = false;    // the interval edit typed but not applied
+};
 
 class Document {
  public:
@@ -39,6 +50,9 @@ class Document {
   // opened (the one the automatic reload reads again).
   ScatterData Scatter;
   std::string ScatterFileName;
+  // The file last picked in the contour-data dialog, which the automatic reload reads again.
+  std::string ContourFileName;
+  ReloadState Reload;
 
   // GraphImage: the size of the picture area and the metafile of the last redraw (empty
   // until a redraw recorded one).

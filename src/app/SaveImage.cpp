@@ -56,20 +56,23 @@ std::string PictureExtension(const std::string& fileName) {
   return UpperAscii(fields.back());
 }
 
-void SaveImageExecute(Document& doc, UserInterface& ui, PlatformServices& platform) {
-  const auto fileName = ChooseTarget(doc, ui);
-  if (!fileName) return;
-  const std::string extension = PictureExtension(*fileName);
+void WritePictureFile(const Document& doc, UserInterface& ui, PlatformServices& platform,
+                      const std::string& fileName, const std::optional<EpsChoice>& eps) {
+  const std::string extension = PictureExtension(fileName);
   if (extension == "WMF") {
     ui.ShowMessage(MessageKind::Information, "WMF 形式の保存はまだできません");
   } else if (extension == "EMF") {
-    WriteFileAtomically(*fileName, doc.Picture);
+    WriteFileAtomically(fileName, doc.Picture);
   } else if (extension == "EPS") {
-    const bool color = ui.Ask(kEpsColorQuestion);
-    SaveEps(doc, platform, *fileName, {!color, false});
+    const EpsChoice choice = eps ? *eps : EpsChoice{!ui.Ask(kEpsColorQuestion), false};
+    SaveEps(doc, platform, fileName, choice);
   } else {
-    SaveRaster(doc, ui, platform, *fileName, extension);
+    SaveRaster(doc, ui, platform, fileName, extension);
   }
+}
+
+void SaveImageExecute(Document& doc, UserInterface& ui, PlatformServices& platform) {
+  if (const auto fileName = ChooseTarget(doc, ui)) WritePictureFile(doc, ui, platform, *fileName);
 }
 
 void SaveEpsExecute(Document& doc, UserInterface& ui, PlatformServices& platform, EpsChoice choice) {

@@ -3,6 +3,7 @@
 // name's last ".".
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/Document.h"
@@ -28,6 +29,11 @@ struct EpsChoice {
 
 // Tool-bar "保存"; an ".eps" name asks whether to write colour.
 void SaveImageExecute(Document& doc, UserInterface& ui, PlatformServices& platform);
+
+// Writes the current picture to `fileName` in the format its extension names, without the
+// dialog and the overwrite question; an ".eps" name asks for colour unless `eps` is given.
+void WritePictureFile(const Document& doc, UserInterface& ui, PlatformServices& platform,
+                      const std::string& fileName, const std::optional<EpsChoice>& eps = std::nullopt);
 
 // The same save, always as EPS, with the colour and vector choices given instead of asked.
 void SaveEpsExecute(Document& doc, UserInterface& ui, PlatformServices& platform, EpsChoice choice);

@@ -42,6 +42,26 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+FileStamp StampOf(const std::string& path) {
+  std::error_code error;
+  FileStamp stamp;
+  stamp.Size = std::filesystem::file_size(path, error);
+  if (error) return {};
+  const auto modified = std::filesystem::last_write_time(path, error);
+  if (error) return {};
+  stamp.ModifiedTicks = static_cast<std::int64_t>(modified.time_since_epoch().count());
+  stamp.Exists = true;
+  return stamp;
+}
+
+std::optional<std::string> ReadSteadyFileBytes(const std::string& path) {
+  const FileStamp before = StampOf(path);
+  std::string bytes = ReadFileBytes(path);
+  const FileStamp after = StampOf(path);
+  if (!before.Exists || before != after || bytes.size() != after.Size) return std::nullopt;
+  return bytes;
+}
+
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string temporary = TemporaryNameBeside(path);
   {

@@ -57,6 +57,14 @@ class UserInterface {
 
   // A periodic timer on the user-interface thread; an interval of 0 stops it.
   virtual void SetTimer(int intervalMilliseconds, std::function<void()> onTick) = 0;
+
+  // Calls `onChange` on the user-interface thread whenever the file at `path` changes on disk;
+  // an empty path stops watching. False where the platform cannot watch files.
+  virtual bool WatchFile(const std::string& path, std::function<void()> onChange) {
+    static_cast<void>(path);
+    static_cast<void>(onChange);
+    return false;
+  }
 };
 
 }  // namespace tarn

@@ -1,8 +1,11 @@
 #include "batch/BatchRunner.h"
 
+#include <chrono>
 #include <functional>
+#include <thread>
 #include <map>
 
+#include "app/AutoReload.h"
 #include "app/CommandBoundary.h"
 #include "app/ContourDataCommands.h"
 #include "app/Document.h"
@@ -42,6 +45,7 @@ struct BatchSession {
   std::ostream& Out;
   QtFontMetrics Metrics;
   PlatformServices Platform{Metrics, [this](std::string_view picture) { return RenderPicture(picture); }};
+  AutoReload Reload{Doc, Ui, Platform};
 
   BatchSession(std::ostream& out, std::ostream& err) : Ui(err), Out(out) {
     Ui.SetCancelHandler([this] { Doc.CancelRequested = true; });
@@ -157,6 +161,43 @@ void Series(BatchSession& s, const BatchStep& step) {
   }
 }
 
+// One reload as when the countdown ends; a file caught while it is written is tried again a
+// little later, as the next ticks would.
+ReloadOutcome ReloadOnce(BatchSession& s) {
+  ReloadOutcome outcome = s.Reload.ReloadNow();
+  while (outcome == ReloadOutcome::FileBusy) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    outcome = s.Reload.ReloadNow();
+  }
+  return outcome;
+}
+
+// "watch FILE-OUT N": N times, waits until the data file has changed and stayed quiet for a
+// moment, reloads and redraws it, and saves the picture to FILE-OUT.
+void Watch(BatchSession& s, const std::string& target, int times) {
+  constexpr auto kPoll = std::chrono::milliseconds(50);
+  constexpr int kQuietPolls = 6;
+  const std::string& file = s.Doc.Mode.SanpButton ? s.Doc.ScatterFileName : s.Doc.ContourFileName;
+  FileStamp seen = StampOf(file);
+  for (int done = 0; done < times;) {
+    FileStamp now = StampOf(file);
+    if (now == seen) {
+      std::this_thread::sleep_for(kPoll);
+      continue;
+    }
+    for (int quiet = 0; quiet < kQuietPolls;) {
+      std::this_thread::sleep_for(kPoll);
+      const FileStamp later = StampOf(file);
+      quiet = later == now ? quiet + 1 : 0;
+      now = later;
+    }
+    seen = now;
+    if (ReloadOnce(s) == ReloadOutcome::Failed) return;
+    WritePictureFile(s.Doc, s.Ui, s.Platform, target, EpsChoice{false, false});
+    ++done;
+  }
+}
+
 using StepAction = std::function<void(BatchSession&, const BatchStep&)>;
 
 const std::map<std::string, StepAction>& StepActions() {
@@ -169,6 +210,8 @@ const std::map<std::string, StepAction>& StepActions() {
          LoadFromCPExecute(s.Doc, s.Ui);
        }},
       {"series", Series},
+      {"reload", [](BatchSession& s, const BatchStep&) { ReloadOnce(s); }},
+      {"watch", [](BatchSession& s, const BatchStep& step) { Watch(s, step.Args[0], std::stoi(step.Args[1])); }},
       {"legend", [](BatchSession& s, const BatchStep& step) {
          GraphImageMouseDown(s.Doc, s.Ui, s.Metrics, std::stoi(step.Args[0]), std::stoi(step.Args[1]));
        }},

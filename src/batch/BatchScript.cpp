@@ -99,6 +99,7 @@ const std::map<std::string, ArgumentRule>& ArgumentRules() {
       {"open-mesh", file}, {"save-mesh", file}, {"open-settings", file}, {"save-settings", file},
       {"save-image", file}, {"open", file}, {"quit", file},
       {"make-mesh", none}, {"redraw", none}, {"reload", none}, {"reset", none},
+      {"watch", [](ArgumentReader& in, const BatchStep&) { in.Take("FILE-OUT"); in.Take("N", IsPositive); }},
       {"set", [](ArgumentReader& in, const BatchStep&) { in.Take("KEY:VALUE"); }},
       {"click", [](ArgumentReader& in, const BatchStep&) { in.Take("button", Choices({"sanp", "mesh", "contour"})); }},
       {"check", [](ArgumentReader& in, const BatchStep&) { in.Take("item", Choices({"show-mesh", "show-contour"})); }},
@@ -127,7 +128,7 @@ const std::map<std::string, ArgumentRule>& ArgumentRules() {
 bool IsAvailable(const BatchStep& step) {
   static const std::vector<std::string> available = {
       "open-contour", "open-scatter", "paste-scatter", "legend", "open-settings", "save-settings", "set", "answer", "click", "check", "print",
-      "make-mesh", "redraw", "save-image", "save-eps", "font", "interrupt", "open", "open-mesh", "save-mesh", "quit", "reset", "color", "series"};
+      "make-mesh", "redraw", "save-image", "save-eps", "font", "interrupt", "open", "open-mesh", "save-mesh", "quit", "reset", "color", "series", "reload", "watch"};
   if (std::find(available.begin(), available.end(), step.Command) == available.end()) return false;
   if (step.Command == "print") return OneOf(step.Args[0], {"points", "options", "caption", "changed", "mode", "mesh", "series"});
   return true;

@@ -25,9 +25,12 @@ namespace {
 constexpr int Index(OptionCheck check) { return static_cast<int>(check); }
 constexpr int Index(OptionEdit edit) { return static_cast<int>(edit); }
 
-// The check boxes whose change counts as a change of the settings; the reload switch is
-// never saved, so it does not.
-bool MarksSettings(OptionCheck check) { return check != OptionCheck::AutoReloadCheck; }
+// The check boxes whose change counts as a change of the settings; the reload controls are
+// never saved, so they do not.
+bool MarksSettings(OptionCheck check) {
+  return check != OptionCheck::AutoReloadCheck && check != OptionCheck::ReloadOnFileChange &&
+         check != OptionCheck::SaveAfterReload;
+}
 
 // The automatic switch that a typed range or step clears, if any.
 std::optional<OptionCheck> AutoSwitchOf(OptionEdit edit) {
@@ -60,6 +63,8 @@ OptionsModel::OptionsModel() {
   checks_.fill(true);
   checks_[Index(OptionCheck::ShowLine)] = false;
   checks_[Index(OptionCheck::AutoReloadCheck)] = false;
+  checks_[Index(OptionCheck::ReloadOnFileChange)] = false;
+  checks_[Index(OptionCheck::SaveAfterReload)] = false;
 
   edits_[Index(OptionEdit::XTitleBox)] = "X";
   edits_[Index(OptionEdit::YTitleBox)] = "Y";

@@ -19,6 +19,8 @@ enum class OptionCheck {
   ShowXTitle, ShowYTitle, ShowValueTitle,
   XMMAuto, YMMAuto, XStepAuto, YStepAuto, ValueMMAuto, ValueStepAuto,
   ShowLine, MakeLegendCheck, AutoSetCheck, AutoReloadCheck,
+  ReloadOnFileChange,  // "ファイルが更新されたらリロード"
+  SaveAfterReload,     // "リロード後に画像を保存"
   Count
 };
 
@@ -28,6 +30,7 @@ enum class OptionEdit {
   XMinBox, XMaxBox, YminBox, YMaxBox, XStepBox, YStepBox,
   ValueMinBox, ValueMaxBox, ValueStepBox,
   ImageWidth, ImageHeight, AutoReloadInterval,
+  ReloadPictureFile,  // where the picture goes after each reload
   Count
 };
 
@@ -64,7 +67,7 @@ class OptionsModel {
   // Defaults of every control; SettingsChanged and SavedShowLine cleared.
   OptionsModel();
 
-  // A real change of any check box but AutoReloadCheck sets SettingsChanged.
+  // A real change of any check box but the reload controls sets SettingsChanged.
   bool Checked(OptionCheck check) const;
   void SetChecked(OptionCheck check, bool ticked);
   bool ShowLineEnabled() const { return showLineEnabled_; }

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/AutoReload.h"
 #include "app/CommandBoundary.h"
 #include "app/ContourDataCommands.h"
 #include "app/GraphFontCommand.h"
@@ -53,6 +54,11 @@ MainWindow::MainWindow(Document& doc, UserInterface& ui, QWidget* parent)
   connect(options_, &OptionsDialog::ShowSanpuRequested, this, &MainWindow::ShowSanpuExecute);
   about_ = new VersionDialog(this);
   sanpu_ = new SeriesEditorWindow(doc_, ui_, this);
+  reload_ = std::make_unique<AutoReload>(doc_, ui_, platform_);
+  connect(options_, &OptionsDialog::ReloadIntervalTyped, this,
+          [this](const QString& text) { reload_->IntervalTyped(text.toStdString()); });
+  connect(options_, &OptionsDialog::ReloadIntervalEntered, this,
+          [this] { RunCommand(ui_, [this] { reload_->IntervalEntered(); }); });
 
   listener_ = doc_.Subscribe([this](DocumentChange change) { OnDocumentChanged(change); });
   ShowCaption();
@@ -61,7 +67,10 @@ MainWindow::MainWindow(Document& doc, UserInterface& ui, QWidget* parent)
   ShowBusy();
 }
 
-MainWindow::~MainWindow() { doc_.Unsubscribe(listener_); }
+MainWindow::~MainWindow() {
+  reload_.reset();
+  doc_.Unsubscribe(listener_);
+}
 
 QString MainWindow::HelpFilePath() { return QCoreApplication::applicationDirPath() + "/HELP/Index.htm"; }
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/Document.h"
@@ -23,6 +24,7 @@ class QUrl;
 
 namespace tarn {
 
+class AutoReload;
 class OptionsDialog;
 class SeriesEditorWindow;
 class VersionDialog;
@@ -74,6 +76,7 @@ class MainWindow : public QMainWindow {
   void ShowMode();
   void ShowPicture();
   void ShowBusy();
+  void ShowReload();
   void ShowLegendOutline(QPoint at);
 
   Document& doc_;
@@ -86,6 +89,7 @@ class MainWindow : public QMainWindow {
   OptionsDialog* options_ = nullptr;
   VersionDialog* about_ = nullptr;
   SeriesEditorWindow* sanpu_ = nullptr;
+  std::unique_ptr<AutoReload> reload_;
 
   // The commands that change the point set or the mesh: off while a long operation runs.
   std::vector<QAction*> dataCommands_;

@@ -12,6 +12,7 @@
 
 #include "app/CommandBoundary.h"
 #include "platform/EmfPlayer.h"
+#include "ui/OptionsDialog.h"
 #include "ui/MainWindow.h"
 
 namespace tarn {
@@ -52,6 +53,7 @@ void MainWindow::OnDocumentChanged(DocumentChange change) {
     case DocumentChange::Mesh:
     case DocumentChange::Font:
     case DocumentChange::Scatter: break;
+    case DocumentChange::Reload: ShowReload(); break;
   }
 }
 
@@ -101,6 +103,8 @@ void MainWindow::ShowLegendOutline(QPoint at) {
   }
   graphImage_->setPixmap(QPixmap::fromImage(image));
 }
+
+void MainWindow::ShowReload() { options_->ShowReloadState(doc_.Reload.Position, doc_.Reload.IntervalRed); }
 
 void MainWindow::ShowBusy() {
   for (QAction* action : dataCommands_) action->setEnabled(!doc_.Busy());

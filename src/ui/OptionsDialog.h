@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "base/UserInterface.h"
 #include "options/OptionsModel.h"
@@ -18,6 +19,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLineEdit;
+class QProgressBar;
 class QRadioButton;
 class QToolButton;
 
@@ -35,6 +37,13 @@ class OptionsDialog : public QDialog {
   void SizingImageRequested();
   // "散布図の詳細設定".
   void ShowSanpuRequested();
+  // The reload interval edit: a typed text, and Enter.
+  void ReloadIntervalTyped(const QString& text);
+  void ReloadIntervalEntered();
+
+ public slots:
+  // The reload countdown's bar and whether the interval edit shows unapplied (red) text.
+  void ShowReloadState(int position, bool intervalRed);
 
  private:
   static constexpr int kChecks = static_cast<int>(OptionCheck::Count);
@@ -74,6 +83,7 @@ class OptionsDialog : public QDialog {
   void MirrorCheck(OptionCheck check);
   void MirrorEdit(OptionEdit edit);
   void MirrorColor(OptionColor which);
+  void ShowReloadControls();
   static void MirrorRadio(QButtonGroup* group, int index);
 
   OptionsModel& model_;
@@ -92,6 +102,10 @@ class OptionsDialog : public QDialog {
   QButtonGroup* patterns_ = nullptr;
   QComboBox* lineColor_ = nullptr;
   std::array<QFrame*, 2> colorShapes_{};
+  // Shown only while the reload is switched on.
+  std::vector<QWidget*> reloadControls_;
+  QProgressBar* reloadProgress_ = nullptr;
+  QLineEdit* reloadInterval_ = nullptr;
 };
 
 }  // namespace tarn

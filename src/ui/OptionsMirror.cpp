@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSignalBlocker>
 
 #include "ui/OptionsDialog.h"
@@ -35,6 +36,18 @@ void OptionsDialog::MirrorCheck(OptionCheck check) {
   const QSignalBlocker block(box);
   box->setChecked(model_.Checked(check));
   if (check == OptionCheck::ShowLine) box->setEnabled(model_.ShowLineEnabled());
+  if (check == OptionCheck::AutoReloadCheck) ShowReloadControls();
+}
+
+void OptionsDialog::ShowReloadControls() {
+  for (QWidget* control : reloadControls_) control->setVisible(model_.Checked(OptionCheck::AutoReloadCheck));
+}
+
+void OptionsDialog::ShowReloadState(int position, bool intervalRed) {
+  reloadProgress_->setValue(position);
+  QPalette palette = reloadInterval_->palette();
+  palette.setColor(QPalette::Text, intervalRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
+  reloadInterval_->setPalette(palette);
 }
 
 void OptionsDialog::MirrorEdit(OptionEdit edit) {

@@ -16,6 +16,9 @@
 
 #include "ui/OptionsDialog.h"
 
+#include "app/Document.h"
+#include "app/SaveImage.h"
+
 namespace tarn {
 
 namespace {
@@ -226,16 +229,45 @@ QGroupBox* OptionsDialog::BuildDataFormatGroup() {
 
 QGroupBox* OptionsDialog::BuildReloadGroup() {
   auto* grid = new QGridLayout;
-  grid->addWidget(MakeCheck(OptionCheck::AutoReloadCheck, "AutoReloadCheck", "データの自動リロード"), 0, 0, 1, 3);
-  grid->addWidget(new QLabel("間隔"), 1, 0);
-  grid->addWidget(Narrow(MakeEdit(OptionEdit::AutoReloadInterval, "AutoReloadInterval"), 50), 1, 1);
-  grid->addWidget(new QLabel("分"), 1, 2);
-  auto* progress = new QProgressBar;
-  progress->setObjectName("ReloadProgress");
-  progress->setTextVisible(false);
-  progress->setValue(0);
-  grid->addWidget(progress, 2, 0, 1, 4);
+  grid->addWidget(MakeCheck(OptionCheck::AutoReloadCheck, "AutoReloadCheck", "データの自動リロード"), 0, 0, 1, 4);
+  auto* every = new QLabel("間隔：");
+  every->setObjectName("Label28");
+  auto* minutes = new QLabel("分");
+  minutes->setObjectName("Label31");
+  auto* next = new QLabel("次のリロードまで");
+  next->setObjectName("Label32");
+  // The interval is applied with Enter, so it is not bound to the model like the other edits.
+  reloadInterval_ = Narrow(new QLineEdit(QString::fromStdString(model_.Text(OptionEdit::AutoReloadInterval))), 50);
+  reloadInterval_->setObjectName("AutoReloadInterval");
+  connect(reloadInterval_, &QLineEdit::textEdited, this, &OptionsDialog::ReloadIntervalTyped);
+  connect(reloadInterval_, &QLineEdit::returnPressed, this, &OptionsDialog::ReloadIntervalEntered);
+  reloadProgress_ = new QProgressBar;
+  reloadProgress_->setObjectName("ReloadProgress");
+  reloadProgress_->setRange(0, kReloadHoldTick);
+  reloadProgress_->setTextVisible(false);
+  reloadProgress_->setValue(0);
+  grid->addWidget(every, 1, 0);
+  grid->addWidget(reloadInterval_, 1, 1);
+  grid->addWidget(minutes, 1, 2);
+  grid->addWidget(next, 2, 0, 1, 2);
+  grid->addWidget(reloadProgress_, 3, 0, 1, 4);
+
+  // Live monitoring: follow the file's changes, and keep a picture file up to date.
+  grid->addWidget(MakeCheck(OptionCheck::ReloadOnFileChange, "ReloadOnFileChange", "ファイルが更新されたらリロード"), 4, 0, 1, 4);
+  grid->addWidget(MakeCheck(OptionCheck::SaveAfterReload, "SaveAfterReload", "リロード後に画像を保存"), 5, 0, 1, 4);
+  QLineEdit* target = MakeEdit(OptionEdit::ReloadPictureFile, "ReloadPictureFile");
+  auto* browse = new QPushButton("参照…");
+  browse->setObjectName("ReloadPictureBrowse");
+  browse->setAutoDefault(false);
+  connect(browse, &QPushButton::clicked, this, [this] {
+    const auto file = ui_.ChooseFileToSave({"画像の保存", kPictureFilter, "png"});
+    if (file) model_.SetText(OptionEdit::ReloadPictureFile, *file);
+  });
+  grid->addWidget(target, 6, 0, 1, 3);
+  grid->addWidget(browse, 6, 3);
   grid->setColumnStretch(3, 1);
+  reloadControls_ = {every, reloadInterval_, minutes, next, reloadProgress_};
+  ShowReloadControls();
   return Group("", grid);
 }
 

@@ -6,6 +6,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QFileInfo>
+#include <QDateTime>
+#include <QFileSystemWatcher>
 #include <QTimer>
 
 #include "ui/GraphFontDialog.h"
@@ -104,11 +107,48 @@ void QtUserInterface::ProcessMessages() { QApplication::processEvents(); }
 std::string QtUserInterface::ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
 
 void QtUserInterface::SetTimer(int intervalMilliseconds, std::function<void()> onTick) {
-  delete timer_;
+  // The timer may be replaced from inside its own tick (a reload's message box lets the person
+  // switch the reload off): it goes once control is back in the event loop.
+  if (timer_) {
+    timer_->stop();
+    timer_->deleteLater();
+    timer_ = nullptr;
+  }
   if (intervalMilliseconds <= 0) return;
   timer_ = new QTimer(owner_);
   QObject::connect(timer_, &QTimer::timeout, [tick = std::move(onTick)] { tick(); });
   timer_->start(intervalMilliseconds);
+}
+
+// A file replaced by renaming another over it leaves the watch list: it is watched again each
+// time it changes, and the folder is watched too, so a file that comes back is seen.
+bool QtUserInterface::WatchFile(const std::string& path, std::function<void()> onChange) {
+  if (watcher_) watcher_->deleteLater();
+  watcher_ = nullptr;
+  if (path.empty()) return true;
+  const QString file = QString::fromStdString(path);
+  watcher_ = new QFileSystemWatcher(owner_);
+  const QString folder = QFileInfo(file).absolutePath();
+  if (!watcher_->addPath(file) || !watcher_->addPath(folder)) {
+    watcher_->deleteLater();
+    watcher_ = nullptr;
+    return false;
+  }
+  // The folder also changes for other files; only a new size or time of this one counts.
+  auto stamp = [file] {
+    const QFileInfo info(file);
+    return std::pair{info.exists() ? info.size() : -1, info.lastModified()};
+  };
+  auto changed = [this, file, stamp, seen = stamp(), tell = std::move(onChange)]() mutable {
+    if (watcher_ && !watcher_->files().contains(file) && QFileInfo::exists(file)) watcher_->addPath(file);
+    const auto now = stamp();
+    if (now == seen) return;
+    seen = now;
+    tell();
+  };
+  QObject::connect(watcher_, &QFileSystemWatcher::fileChanged, changed);
+  QObject::connect(watcher_, &QFileSystemWatcher::directoryChanged, changed);
+  return true;
 }
 
 }  // namespace tarn

@@ -10,6 +10,7 @@
 #include "ui/ProgressDialog.h"
 
 class QTimer;
+class QFileSystemWatcher;
 class QWidget;
 
 namespace tarn {
@@ -41,11 +42,13 @@ class QtUserInterface : public UserInterface {
   void ProcessMessages() override;
   std::string ClipboardText() override;
   void SetTimer(int intervalMilliseconds, std::function<void()> onTick) override;
+  bool WatchFile(const std::string& path, std::function<void()> onChange) override;
 
  private:
   QPointer<QWidget> owner_;
   QPointer<ProgressDialog> progress_;
   QPointer<QTimer> timer_;
+  QPointer<QFileSystemWatcher> watcher_;
   std::function<void()> onCancel_;
   Color lastPickedColor_ = kWhite;
 };

@@ -77,7 +77,7 @@ TEST_F(BatchRunner, UsageErrorsAreReportedBeforeAnythingRuns) {
            {"save-settings", target, "bogus"},
            {"save-settings", target, "open-contour"},
            {"save-settings", target, "font", "Gothic", "0"},
-           {"save-settings", target, "reload"},  // recognised, not available in this build
+           {"save-settings", target, "watch", "out.png", "0"},
            {"save-settings", target, "series", "apply", "show", "2"},
            {"save-settings", target, "series", "apply", "marker", "5"},
            {"save-settings", target, "series", "select"},
