@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -305,6 +306,28 @@ TEST_F(MainWindowTest, ScatterDataThroughTheMenuThenTheLegendPlacedByAClick) {
   const std::string finished = doc.Picture;
   QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_EQ(doc.Picture, finished);
+}
+
+TEST_F(MainWindowTest, TheReloadSwitchShowsItsControlsAndTheBarCountsTheTicks) {
+  Trigger("O3");
+  OptionsDialog& options = *window.Options();
+  auto* bar = Find<QProgressBar>(options, "ReloadProgress");
+  auto* interval = Find<QLineEdit>(options, "AutoReloadInterval");
+  EXPECT_TRUE(bar->isHidden());
+  QTest::mouseClick(Find<QCheckBox>(options, "AutoReloadCheck"), Qt::LeftButton);
+  EXPECT_FALSE(bar->isHidden());
+  EXPECT_FALSE(interval->isHidden());
+  EXPECT_EQ(ui.TimerInterval, 100);
+  for (int i = 0; i < 3; ++i) ui.TimerTick();
+  EXPECT_EQ(bar->value(), 3);
+
+  interval->selectAll();
+  QTest::keyClicks(interval, "0.5");
+  EXPECT_EQ(interval->palette().color(QPalette::Text), QColor(255, 0, 0));
+  QTest::keyClick(interval, Qt::Key_Return);
+  EXPECT_EQ(interval->palette().color(QPalette::Text), QColor(0, 0, 0));
+  EXPECT_EQ(ui.TimerInterval, 30);
+  EXPECT_EQ(bar->value(), 3);  // a new interval does not restart the countdown
 }
 
 }  // namespace
