@@ -4,6 +4,7 @@
 #include "base/SplitText.h"
 #include "base/TextFile.h"
 #include "export/EpsConverter.h"
+#include "export/PlaceableWmf.h"
 #include "export/RasterEncoders.h"
 
 namespace tarn {
@@ -59,10 +60,10 @@ std::string PictureExtension(const std::string& fileName) {
 void WritePictureFile(const Document& doc, UserInterface& ui, PlatformServices& platform,
                       const std::string& fileName, const std::optional<EpsChoice>& eps) {
   const std::string extension = PictureExtension(fileName);
-  if (extension == "WMF") {
-    ui.ShowMessage(MessageKind::Information, "WMF 形式の保存はまだできません");
-  } else if (extension == "EMF") {
-    WriteFileAtomically(fileName, doc.Picture);
+  if (extension == "WMF" || extension == "EMF") {
+    // The lower-cased text from the last point decides the bytes.
+    const bool placeable = LowerAscii(fileName.substr(fileName.rfind('.'))) == ".wmf";
+    WriteFileAtomically(fileName, placeable ? ConvertToPlaceableWmf(doc.Picture) : doc.Picture);
   } else if (extension == "EPS") {
     const EpsChoice choice = eps ? *eps : EpsChoice{!ui.Ask(kEpsColorQuestion), false};
     SaveEps(doc, platform, fileName, choice);

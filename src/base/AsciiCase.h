@@ -15,4 +15,12 @@ inline std::string UpperAscii(std::string_view text) {
   return upper;
 }
 
+inline std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
 }  // namespace tarn
