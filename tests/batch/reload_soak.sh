@@ -11,7 +11,8 @@ writer=$2
 versions=${3:-40}
 samples=${4:-10000}
 work=$(mktemp -d)
-trap 'kill "${watcher:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+watcher=
+trap '[ -n "$watcher" ] && kill "$watcher" 2>/dev/null; rm -rf "$work"' EXIT
 
 "$writer" "$work/data.txt" 0 0 "$samples"
 start=$(date +%s%N)
