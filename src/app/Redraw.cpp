@@ -6,6 +6,7 @@
 
 #include "app/BusyScope.h"
 #include "app/CommandBoundary.h"
+#include "app/DistinctMessages.h"
 #include "app/MeshCommands.h"
 #include "app/ScatterCommands.h"
 #include "base/NumberText.h"
@@ -129,8 +130,9 @@ bool SizingImageExecute(Document& doc, UserInterface& ui) {
   return true;
 }
 
-void PreRedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
-  if (RefuseWhileBusy(doc, ui)) return;
+void PreRedrawExecute(Document& doc, UserInterface& port, FontMetrics& metrics) {
+  if (RefuseWhileBusy(doc, port)) return;
+  DistinctMessages ui(port);
   if (!SizingImageExecute(doc, ui)) return;
   if (doc.Mode.SanpButton) {
     SanpReDrawExecute(doc, ui, metrics);

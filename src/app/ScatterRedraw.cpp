@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/DistinctMessages.h"
 #include "app/Redraw.h"
 #include "app/ScatterCommands.h"
 #include "base/NumberText.h"
@@ -134,8 +135,9 @@ void SanpReDrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   doc.Notify(DocumentChange::Picture);
 }
 
-void GraphImageMouseDown(Document& doc, UserInterface& ui, FontMetrics& metrics, int x, int y) {
+void GraphImageMouseDown(Document& doc, UserInterface& port, FontMetrics& metrics, int x, int y) {
   if (!doc.LegendPending) return;
+  DistinctMessages ui(port);
   doc.LegendPending = false;
   doc.Scatter.Legend.X = x;
   doc.Scatter.Legend.Y = y;

@@ -19,6 +19,7 @@
 #include "render/ColorBar.h"
 
 #include <array>
+#include <vector>
 #include <cmath>
 #include <string>
 
@@ -61,27 +62,32 @@ void DrawGradient(RenderContext& context, const BarGeometry& bar, double vmin, d
   }
 }
 
-void DrawSegment(RenderContext& context, const BarGeometry& bar, double left, double right, Color color) {
-  Canvas& canvas = context.Target;
-  const OptionsModel& options = context.Options;
-  canvas.SetPenColor(color);
-  canvas.SetBrushColor(color);
-  const int l = RoundToPixel(left);
-  const int r = RoundToPixel(right);
-  if (options.GetFillStyle() == FillStyle::PaintMetaContour) {
-    const std::array<PixelPoint, 4> corners{{{l, bar.TopRow}, {l, bar.BottomRow}, {r, bar.BottomRow}, {r, bar.TopRow}}};
-    canvas.Polygon(corners);
-  }
-  if (options.Checked(OptionCheck::ShowLine)) {
-    canvas.MoveTo(r, bar.TopRow);
-    SetContourPen(options, canvas);
-    canvas.LineTo(r, bar.BottomRow);
-    canvas.SetPenMode(PenMode::Copy);
-  }
-  canvas.SetPenColor(options.GetColor(OptionColor::BDColor));
-  canvas.SetBrushColor(options.GetColor(OptionColor::BKCOLOR));
+struct Segment {
+  int Left;
+  int Right;
+  Color SegmentColor;
+};
+
+void FillSegment(Canvas& canvas, const BarGeometry& bar, const Segment& segment) {
+  canvas.SetPenColor(segment.SegmentColor);
+  canvas.SetBrushColor(segment.SegmentColor);
+  const int l = segment.Left, r = segment.Right;
+  const std::array<PixelPoint, 4> corners{{{l, bar.TopRow}, {l, bar.BottomRow}, {r, bar.BottomRow}, {r, bar.TopRow}}};
+  canvas.Polygon(corners);
 }
 
+// The separator at the segment's right end, in the segment's colour under the line colour choice.
+void SeparateSegment(const OptionsModel& options, Canvas& canvas, const BarGeometry& bar, const Segment& segment) {
+  canvas.SetPenColor(segment.SegmentColor);
+  canvas.SetBrushColor(segment.SegmentColor);
+  canvas.MoveTo(segment.Right, bar.TopRow);
+  SetContourPen(options, canvas);
+  canvas.LineTo(segment.Right, bar.BottomRow);
+  canvas.SetPenMode(PenMode::Copy);
+}
+
+// All segments are filled before any separator is drawn: the next segment's outline would
+// otherwise paint over the separator at its left end.
 void DrawSegments(RenderContext& context, const BarGeometry& bar, double s, double vmin, double vmax) {
   const double k0 = std::ceil(vmin / s);
   const double k1 = std::ceil(vmax / s);
@@ -89,13 +95,24 @@ void DrawSegments(RenderContext& context, const BarGeometry& bar, double s, doub
   if (!(k0 <= k1 && k1 - k0 < kMaxSegments)) return;
   const int count = static_cast<int>(k1 - k0) + 1;
   const double width = bar.X1 - bar.X0;
+  std::vector<Segment> segments;
   double left = bar.X0;
   for (int i = 0; i < count; ++i) {
     const double k = k0 + i;
     const double right = i == count - 1 ? bar.X1 : (k * s - vmin) / (vmax - vmin) * width + bar.X0;
-    DrawSegment(context, bar, left, right, ValueColor(context.Options, k * s, vmin, vmax));
+    segments.push_back({RoundToPixel(left), RoundToPixel(right), ValueColor(context.Options, k * s, vmin, vmax)});
     left = right;
   }
+  Canvas& canvas = context.Target;
+  const OptionsModel& options = context.Options;
+  if (options.GetFillStyle() == FillStyle::PaintMetaContour) {
+    for (const Segment& segment : segments) FillSegment(canvas, bar, segment);
+  }
+  if (options.Checked(OptionCheck::ShowLine)) {
+    for (const Segment& segment : segments) SeparateSegment(options, canvas, bar, segment);
+  }
+  canvas.SetPenColor(options.GetColor(OptionColor::BDColor));
+  canvas.SetBrushColor(options.GetColor(OptionColor::BKCOLOR));
 }
 
 void DrawFrame(Canvas& canvas, const BarGeometry& bar) {

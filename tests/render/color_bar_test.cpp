@@ -65,13 +65,14 @@ class ColorBarTest : public ::testing::Test {
 TEST_F(ColorBarTest, SegmentsWithSeparatorsFrameAndLabels) {
   options.SetChecked(OptionCheck::ShowLine, true);  // black separators
   DrawColorBar(context, 0.25, area, 0, 1);
-  // Levels 0 to 4. vmin = 0 is a level, so the first segment has no width.
+  // Levels 0 to 4. vmin = 0 is a level, so the first segment has no width. Every segment is
+  // filled before the separators, so no segment's outline covers a separator.
   const Calls expected = {
-      Segment(25, 25, "0000ff"), Move(25, 3), Line(25, 15, "000000"),
-      Segment(25, 40, "00ffff"), Move(40, 3), Line(40, 15, "000000"),
-      Segment(40, 55, "00ff00"), Move(55, 3), Line(55, 15, "000000"),
-      Segment(55, 70, "ffff00"), Move(70, 3), Line(70, 15, "000000"),
-      Segment(70, 85, "ff0000"), Move(85, 3), Line(85, 15, "000000"),
+      Segment(25, 25, "0000ff"), Segment(25, 40, "00ffff"), Segment(40, 55, "00ff00"),
+      Segment(55, 70, "ffff00"), Segment(70, 85, "ff0000"),
+      Move(25, 3), Line(25, 15, "000000"), Move(40, 3), Line(40, 15, "000000"),
+      Move(55, 3), Line(55, 15, "000000"), Move(70, 3), Line(70, 15, "000000"),
+      Move(85, 3), Line(85, 15, "000000"),
       Move(25, 3), Line(25, 15, "0000ff"), Line(85, 15, "0000ff"), Line(85, 3, "0000ff"), Line(25, 3, "0000ff"),
       // Labels 2 px above the bar: 3 - 2 - 12 = -11; "0" centred on 25, "1" ending at 85.
       Text(22, -11, "0"), Text(79, -11, "1"),
