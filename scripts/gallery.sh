@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the picture gallery in docs/gallery/ from the bundled example with the batch commands:
 # each fill style, each contour line colour, the three graph patterns, the three colour
-# schemes and the mesh mode; and the scatter example with its legend in the three series
+# schemes, the mesh mode and a typed x range narrower than the data; and the scatter example with its legend in the three series
 # colour schemes. Rerun after changing a renderer and look at the pictures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,6 +33,7 @@ done
 draw mesh-mode click contour click mesh
 draw mesh-over-bands check show-mesh set Size:Wide
 draw table-form set ContourFile:Table open-contour examples/contour_table.txt make-mesh
+draw fixed-range set ShowContourLine:True set XAutoMaxMin:False set Xmin:2 set Xmax:7 check show-mesh
 scatter() {  # scatter NAME [batch words...]: the scatter example, wide, legend clicked at (300, 60)
   local name=$1
   shift

@@ -35,11 +35,24 @@
 // edges are interpolated in data coordinates and rounded to pixels once.
 //
 // Bands kLo = Floor(vlo / s) .. Ceil(vhi / s) - 1 are drawn, lowest first; a flat triangle whose
-// value is a level has none. Each band draws both of its level segments as lines, so an
-// interior segment is drawn twice, once from each side.
+// value is a level has none.
+//
+// Lines. Every band polygon is recorded before any contour line, so that no later fill covers a
+// line. A level crossing a triangle gives one piece, from its long point to its short point, in
+// the pen the band above the level draws it with; the pieces of a level are then joined across
+// triangles into chains by the mesh edge (or corner) each end lies on, and each chain is recorded
+// as one polyline, chains in the order of their first piece. Where triangles are smaller than a
+// pixel the pieces would each draw nothing (a line leaves out its last pixel); joined, they
+// draw the line.
 #include "render/ContourBands.h"
 
+#include <algorithm>
 #include <array>
+#include <deque>
+#include <optional>
+#include <span>
+#include <tuple>
+#include <vector>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
@@ -47,6 +60,7 @@
 #include <utility>
 
 #include "render/ColorScale.h"
+#include "render/PlotClip.h"
 
 namespace tarn {
 
@@ -122,49 +136,184 @@ PixelPoint UpperShortPoint(const PlotArea& area, const BandCorners& c, double hi
   return PixelOnEdge(area, *c.O, *c.H, t3);
 }
 
-void FillBand(Canvas& canvas, const LevelSegment& lower, const LevelSegment& upper, const PixelPoint* middle) {
-  if (middle) {
-    const std::array<PixelPoint, 5> pentagon = {lower.Long, lower.Short, *middle, upper.Short, upper.Long};
-    canvas.Polygon(pentagon);
-  } else {
-    const std::array<PixelPoint, 4> quad = {lower.Long, lower.Short, upper.Short, upper.Long};
-    canvas.Polygon(quad);
+void FillBand(Canvas& canvas, const LevelSegment& lower, const LevelSegment& upper, const PixelPoint* middle,
+              const PixelRect* clip, std::vector<PixelPoint>& clipped) {
+  std::array<PixelPoint, 5> corners;
+  std::size_t n = 0;
+  for (const PixelPoint* p : {&lower.Long, &lower.Short, middle, &upper.Short, &upper.Long}) {
+    if (p) corners[n++] = *p;
+  }
+  const std::span<const PixelPoint> polygon(corners.data(), n);
+  if (!clip || !ClipPolygon(polygon, *clip, clipped)) {
+    canvas.Polygon(polygon);
+  } else if (clipped.size() >= 3) {
+    canvas.Polygon(clipped);
   }
 }
 
-void DrawBandLines(const OptionsModel& options, Canvas& canvas, const LevelSegment& lower, const LevelSegment& upper) {
-  SetContourPen(options, canvas);
-  canvas.MoveTo(lower.Long.X, lower.Long.Y);
-  canvas.LineTo(lower.Short.X, lower.Short.Y);
-  canvas.MoveTo(upper.Short.X, upper.Short.Y);
-  canvas.LineTo(upper.Long.X, upper.Long.Y);
-  canvas.SetPenMode(PenMode::Copy);
+// Where a level segment's end lies: on an edge (two corners) or at a corner (twice the same).
+struct EndKey {
+  PointIndex A;
+  PointIndex B;
+  friend bool operator==(const EndKey&, const EndKey&) = default;
+  friend auto operator<=>(const EndKey&, const EndKey&) = default;
+};
+
+EndKey KeyOnEdge(PointIndex a, PointIndex b, double t) {
+  if (t <= 0) return {a, a};
+  if (t >= 1) return {b, b};
+  return {std::min(a, b), std::max(a, b)};
 }
 
-// Band j takes the colour of its upper level; `oPixel` is passed when o is one of its corners.
-void DrawBand(RenderContext& ctx, const LevelSegment& lower, const LevelSegment& upper, const PixelPoint* oPixel,
-              Color color) {
-  ctx.Target.SetPenColor(color);
-  ctx.Target.SetBrushColor(color);
-  if (ctx.Options.GetFillStyle() == FillStyle::PaintMetaContour) FillBand(ctx.Target, lower, upper, oPixel);
-  if (ctx.Options.Checked(OptionCheck::ShowLine)) DrawBandLines(ctx.Options, ctx.Target, lower, upper);
+// One triangle's piece of a contour level.
+struct LinePiece {
+  std::int64_t Level;
+  PixelPoint From;  // the long point
+  PixelPoint To;    // the short point
+  EndKey FromKey;
+  EndKey ToKey;
+  Color BandColor;  // the colour of the band above the level, which "普通色" draws in
+};
+
+// The corners of a triangle with their indices into the point set.
+struct IndexedCorners {
+  BandCorners Corners;
+  PointIndex M, O, H;
+};
+
+IndexedCorners IndexedCornersOf(const PointList& points, const MeshTriangle& triangle) {
+  const BandCorners c = CornersOf(points, triangle);
+  const auto indexOf = [&](const Points* p) { return static_cast<PointIndex>(p - points.data()); };
+  return {c, indexOf(c.M), indexOf(c.O), indexOf(c.H)};
 }
 
-void DrawTriangleBands(RenderContext& ctx, const BandCorners& c, double vmin, double vmax, const PlotArea& area,
-                       double s) {
+// The piece of level `hi` (the upper segment of the band below it), keyed by the edges it ends on.
+LinePiece PieceOf(const IndexedCorners& ic, std::int64_t level, double hi, const LevelSegment& segment, Color color) {
+  const BandCorners& c = ic.Corners;
+  double t1 = EdgeFraction(*c.M, *c.H, hi);
+  const EndKey longKey = KeyOnEdge(ic.M, ic.H, std::fmin(t1, 1.0));
+  EndKey shortKey;
+  const double t2 = ValueOf(*c.M) != ValueOf(*c.O) ? EdgeFraction(*c.M, *c.O, hi) : 2;
+  if (t2 < 1) {
+    shortKey = KeyOnEdge(ic.M, ic.O, t2);
+  } else {
+    shortKey = KeyOnEdge(ic.O, ic.H, std::clamp(EdgeFraction(*c.O, *c.H, hi), 0.0, 1.0));
+  }
+  return {level, segment.Long, segment.Short, longKey, shortKey, color};
+}
+
+void DrawTriangleBands(RenderContext& ctx, const IndexedCorners& ic, double vmin, double vmax, const PlotArea& area,
+                       double s, const PixelRect* clip, std::vector<PixelPoint>& clipped,
+                       std::vector<LinePiece>* pieces) {
+  const BandCorners& c = ic.Corners;
   const PixelPoint oPixel = PixelOf(area, *c.O);
   const double vo = ValueOf(*c.O);
   const auto firstBand = static_cast<std::int64_t>(std::floor(ValueOf(*c.M) / s));
   const auto topLevel = static_cast<std::int64_t>(std::ceil(ValueOf(*c.H) / s));
   const PixelPoint mPixel = PixelOf(area, *c.M);
+  const bool fill = ctx.Options.GetFillStyle() == FillStyle::PaintMetaContour;
   LevelSegment lower = {mPixel, mPixel};
   for (std::int64_t j = firstBand; j < topLevel; ++j) {
     const double lo = static_cast<double>(j) * s;
     const double hi = static_cast<double>(j + 1) * s;
     const LevelSegment upper = {UpperLongPoint(area, c, hi), UpperShortPoint(area, c, hi)};
     const bool oInBand = lo <= vo && vo <= hi;
-    DrawBand(ctx, lower, upper, oInBand ? &oPixel : nullptr, ValueColor(ctx.Options, hi, vmin, vmax));
+    const Color color = ValueColor(ctx.Options, hi, vmin, vmax);
+    ctx.Target.SetPenColor(color);
+    ctx.Target.SetBrushColor(color);
+    if (fill) FillBand(ctx.Target, lower, upper, oInBand ? &oPixel : nullptr, clip, clipped);
+    // The level between this band and the next is drawn in the next band's pen; the triangle's
+    // lowest and highest levels only touch a corner and draw nothing.
+    if (pieces && j + 1 < topLevel) {
+      const double above = static_cast<double>(j + 2) * s;
+      pieces->push_back(PieceOf(ic, j + 1, hi, upper, ValueColor(ctx.Options, above, vmin, vmax)));
+    }
     lower = upper;
+  }
+}
+
+// One end of a piece, for finding the pieces that meet there.
+struct PieceEnd {
+  std::int64_t Level;
+  EndKey Key;
+  std::uint32_t Piece;
+  friend bool operator<(const PieceEnd& a, const PieceEnd& b) {
+    return std::tie(a.Level, a.Key, a.Piece) < std::tie(b.Level, b.Key, b.Piece);
+  }
+};
+
+class PieceJoiner {
+ public:
+  explicit PieceJoiner(const std::vector<LinePiece>& pieces) : pieces_(pieces), used_(pieces.size(), false) {
+    ends_.reserve(2 * pieces.size());
+    for (std::uint32_t i = 0; i < pieces.size(); ++i) {
+      ends_.push_back({pieces[i].Level, pieces[i].FromKey, i});
+      ends_.push_back({pieces[i].Level, pieces[i].ToKey, i});
+    }
+    std::sort(ends_.begin(), ends_.end());
+  }
+
+  // The chain that starts with the first piece not yet used, as its points; empty when all are.
+  bool NextChain(std::deque<PixelPoint>& chain, Color& color) {
+    while (next_ < pieces_.size() && used_[next_]) ++next_;
+    if (next_ >= pieces_.size()) return false;
+    const LinePiece& first = pieces_[next_];
+    used_[next_] = true;
+    chain.assign({first.From, first.To});
+    color = first.BandColor;
+    Extend(chain, first.Level, first.ToKey, true);
+    Extend(chain, first.Level, first.FromKey, false);
+    return true;
+  }
+
+ private:
+  // Follows unused pieces from the end `key` of the chain, at its back or its front.
+  void Extend(std::deque<PixelPoint>& chain, std::int64_t level, EndKey key, bool atBack) {
+    for (;;) {
+      const auto piece = TakeAt(level, key);
+      if (!piece) return;
+      const LinePiece& p = pieces_[*piece];
+      const bool fromHere = p.FromKey == key;
+      const PixelPoint far = fromHere ? p.To : p.From;
+      key = fromHere ? p.ToKey : p.FromKey;
+      if (atBack) {
+        chain.push_back(far);
+      } else {
+        chain.push_front(far);
+      }
+    }
+  }
+
+  std::optional<std::uint32_t> TakeAt(std::int64_t level, EndKey key) {
+    auto it = std::lower_bound(ends_.begin(), ends_.end(), PieceEnd{level, key, 0});
+    for (; it != ends_.end() && it->Level == level && it->Key == key; ++it) {
+      if (!used_[it->Piece]) {
+        used_[it->Piece] = true;
+        return it->Piece;
+      }
+    }
+    return std::nullopt;
+  }
+
+  const std::vector<LinePiece>& pieces_;
+  std::vector<bool> used_;
+  std::vector<PieceEnd> ends_;
+  std::size_t next_ = 0;
+};
+
+void DrawContourLines(RenderContext& ctx, const std::vector<LinePiece>& pieces, const PixelRect& rect) {
+  Canvas& canvas = ctx.Target;
+  ClippedLines lines(canvas, rect, ctx.ClipToPlot);
+  PieceJoiner joiner(pieces);
+  std::deque<PixelPoint> chain;
+  Color color = kBlack;
+  while (joiner.NextChain(chain, color)) {
+    canvas.SetPenColor(color);
+    canvas.SetBrushColor(color);
+    SetContourPen(ctx.Options, canvas);
+    lines.MoveTo(chain.front());
+    for (std::size_t i = 1; i < chain.size(); ++i) lines.LineTo(chain[i]);
+    canvas.SetPenMode(PenMode::Copy);
   }
 }
 
@@ -227,13 +376,24 @@ void DrawContourBands(RenderContext& ctx, const PointList& points, const Triangl
   assert(MeshFitsPoints(mesh, points) && "the redraw checks the mesh before drawing");
   ctx.CancelRequested = false;
   if (!StepFitsValues(ctx.Ui, points, mesh, s)) return;
+  const PixelRect rect = PlotRectangle(area);
+  const PixelRect* clip = ctx.ClipToPlot ? &rect : nullptr;
+  std::vector<PixelPoint> clipped;
+  std::vector<LinePiece> pieces;
+  std::vector<LinePiece>* collect = ctx.Options.Checked(OptionCheck::ShowLine) ? &pieces : nullptr;
   ctx.Ui.ShowProgress(kProgressLabel, 0, static_cast<int>(mesh.size()));
-  for (std::size_t i = 0; i < mesh.size(); ++i) {
-    DrawTriangleBands(ctx, CornersOf(points, mesh[i]), vmin, vmax, area, s);
+  bool stopped = false;
+  for (std::size_t i = 0; i < mesh.size() && !stopped; ++i) {
+    DrawTriangleBands(ctx, IndexedCornersOf(points, mesh[i]), vmin, vmax, area, s, clip, clipped, collect);
     ctx.Target.SetPenColor(ctx.Options.GetColor(OptionColor::BDColor));
-    if (StopRequested(ctx, static_cast<int>(i))) return;
+    stopped = StopRequested(ctx, static_cast<int>(i));
   }
-  ctx.Ui.HideProgress();
+  if (!stopped) ctx.Ui.HideProgress();
+  // The lines of the triangles drawn, also when "中断" stopped the fill.
+  if (collect) {
+    DrawContourLines(ctx, pieces, rect);
+    ctx.Target.SetPenColor(ctx.Options.GetColor(OptionColor::BDColor));
+  }
 }
 
 }  // namespace tarn

@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "render/PlotClip.h"
+
 namespace tarn {
 
 namespace {
@@ -14,15 +16,14 @@ PixelPoint PixelOf(const PlotArea& area, const Points& p) {
 
 void DrawMesh(RenderContext& ctx, const PointList& points, const TriangleList& mesh, const PlotArea& area) {
   assert(MeshFitsPoints(mesh, points) && "the redraw checks the mesh before drawing");
-  Canvas& canvas = ctx.Target;
+  // Edges beyond the plot rectangle (a typed range narrower than the data) are cut at its edge.
+  ClippedLines lines(ctx.Target, PlotRectangle(area), ctx.ClipToPlot);
   for (const MeshTriangle& triangle : mesh) {
     const PixelPoint p1 = PixelOf(area, points[triangle.V1]);
-    const PixelPoint p2 = PixelOf(area, points[triangle.V2]);
-    const PixelPoint p3 = PixelOf(area, points[triangle.V3]);
-    canvas.MoveTo(p1.X, p1.Y);
-    canvas.LineTo(p2.X, p2.Y);
-    canvas.LineTo(p3.X, p3.Y);
-    canvas.LineTo(p1.X, p1.Y);
+    lines.MoveTo(p1);
+    lines.LineTo(PixelOf(area, points[triangle.V2]));
+    lines.LineTo(PixelOf(area, points[triangle.V3]));
+    lines.LineTo(p1);
   }
 }
 

@@ -15,6 +15,8 @@ struct RenderContext {
   UserInterface& Ui;
   bool& CancelRequested;  // set by "中断" while a long drawing pumps messages
   bool& MeshOutdated;     // a cancelled long drawing sets it
+  // Data drawings are kept inside the plot rectangle; off only to compare with the unclipped.
+  bool ClipToPlot = true;
 };
 
 }  // namespace tarn

@@ -4,6 +4,8 @@
 #include <array>
 #include <limits>
 
+#include "render/PlotClip.h"
+
 namespace tarn {
 
 namespace {
@@ -56,22 +58,27 @@ void DrawMarker(Canvas& canvas, std::int64_t cx, std::int64_t cy, MarkerType typ
 }
 
 void DrawSeries(Canvas& canvas, const GSeries& series, const PlotArea& area, CellValues& values,
-                const ScatterColorsInUse& colors) {
+                const ScatterColorsInUse& colors, bool clip) {
   UseSeriesPen(canvas, series, colors);
   canvas.SetPenStyle(PenStyle::Solid);
   const std::vector<double>& xs = values.Column(series.XCol);
   const std::vector<double>& ys = values.Column(series.YCol);
+  const PixelRect rect = PlotRectangle(area);
+  ClippedLines lines(canvas, rect, clip);
+  const auto marker = [&](std::int64_t px, std::int64_t py) {
+    if (!DrawsMarkers(series)) return;
+    if (clip && !rect.Contains(HeldPoint(px, py))) return;
+    DrawMarker(canvas, px, py, series.MarkerType, series.MarkSize);
+  };
   const auto first = static_cast<std::size_t>(series.DataStartLine);
-  canvas.MoveTo(Held(area.WidePixelX(xs[first])), Held(area.WidePixelY(ys[first])));
-  if (DrawsMarkers(series)) {
-    DrawMarker(canvas, area.WidePixelX(xs[first]), area.WidePixelY(ys[first]), series.MarkerType, series.MarkSize);
-  }
+  lines.MoveTo(HeldPoint(area.WidePixelX(xs[first]), area.WidePixelY(ys[first])));
+  marker(area.WidePixelX(xs[first]), area.WidePixelY(ys[first]));
   // Rows in table order; an end before the start leaves only the first point.
   for (std::size_t row = first + 1; row <= static_cast<std::size_t>(std::max(series.DataEndLine, 0)); ++row) {
     const std::int64_t px = area.WidePixelX(xs[row]);
     const std::int64_t py = area.WidePixelY(ys[row]);
-    if (DrawsMarkers(series)) DrawMarker(canvas, px, py, series.MarkerType, series.MarkSize);
-    if (DrawsLines(series)) canvas.LineTo(Held(px), Held(py));
+    marker(px, py);
+    if (DrawsLines(series)) lines.LineTo(HeldPoint(px, py));
   }
 }
 

@@ -20,9 +20,10 @@ struct ScatterColorsInUse {
 };
 
 // Pen and brush of the series, then its rows from DataStartLine to DataEndLine: the marker at
-// each point (unless line only), then the segment that ends there (unless markers only).
+// each point (unless line only), then the segment that ends there (unless markers only). With
+// `clip`, segments are cut at the plot rectangle and markers centred outside it left out.
 void DrawSeries(Canvas& canvas, const GSeries& series, const PlotArea& area, CellValues& values,
-                const ScatterColorsInUse& colors);
+                const ScatterColorsInUse& colors, bool clip = true);
 
 // A marker of half-size r centred on (cx, cy) with the current pen and brush. Coordinates far
 // outside the picture are held to what a metafile can store.

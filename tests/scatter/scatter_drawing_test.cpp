@@ -37,12 +37,12 @@ INSTANTIATE_TEST_SUITE_P(Shapes, Markers,
 PlotArea TenByTen() { return AreaForMargin(30, 150, 150, {0, 10}, {0, 10}); }
 
 // The canvas calls of one series (y from column 1) over a table given as text.
-std::vector<std::string> DrawnCalls(const char* table, const GSeries& series) {
+std::vector<std::string> DrawnCalls(const char* table, const GSeries& series, bool clip = true) {
   CellTable cells;
   cells.Fill(TextLines(std::string(table)));
   CellValues values(cells);
   CallLogCanvas canvas;
-  DrawSeries(canvas, series, TenByTen(), values, kColors);
+  DrawSeries(canvas, series, TenByTen(), values, kColors, clip);
   return canvas.Calls();
 }
 
@@ -103,10 +103,15 @@ TEST(SeriesDrawing, MapsRowsToPixelsWithTheSeriesPenAndBrush) {
                             }));
 }
 
-TEST(SeriesDrawing, HoldsPointsFarOutsideThePictureToMetafileCoordinates) {
+TEST(SeriesDrawing, KeepsPointsFarOutsideInsideThePlotOrAtLeastInMetafileCoordinates) {
   GSeries s = YFromColumnOne();
+  // Clipped: the far marker is left out and the line ends on the plot's edge (column 100 of
+  // the 150-pixel picture whose plot runs from 30 to 90 + 30 - 30).
+  EXPECT_EQ(DrawnCalls("0\t0\n1e300\t-1e300\n", s),
+            (std::vector<std::string>{"MoveTo 30 100", "Ellipse 27 97 33 103 brush=000000 pen=000000 w=1 mode=copy",
+                                      "LineTo 30 100 pen=000000 w=1 mode=copy"}));
   s.MarkSize = 2147483647;
-  const std::vector<std::string> calls = DrawnCalls("0\t0\n1e300\t-1e300\n", s);
+  const std::vector<std::string> calls = DrawnCalls("0\t0\n1e300\t-1e300\n", s, false);
   EXPECT_EQ(calls[2].substr(0, calls[2].find(" brush")), "Ellipse 2147483647 2147483647 2147483647 2147483647");
   EXPECT_EQ(calls[3].substr(0, calls[3].find(" pen")), "LineTo 2147483647 2147483647");
   EXPECT_EQ(calls[1].substr(0, 20), "Ellipse -2147483617 ");
