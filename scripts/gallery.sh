@@ -43,4 +43,14 @@ scatter() {  # scatter NAME [batch words...]: the scatter example, wide, legend 
 scatter scatter-standard
 scatter scatter-gradation set LineGraphColor:Gradation set GraphPattern:2
 scatter scatter-white-black set LineGraphColor:WhiteAndBlack set GraphPattern:3
+# The example saved as WMF and EPS, drawn by independent readers (libwmf, Ghostscript).
+tmp=$(mktemp -d)
+build/tarnplot --batch open-contour examples/contour_standard.txt make-mesh redraw save-image "$tmp/example.wmf" \
+  save-eps "$tmp/color-raster.eps" color raster save-eps "$tmp/gray-vector.eps" gray vector 2>/dev/null
+wmf2gd --maxwidth=275 --maxheight=275 -o "$out/wmf-by-libwmf.png" "$tmp/example.wmf" >/dev/null 2>&1
+for eps in color-raster gray-vector; do
+  gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -dEPSCrop -r96.15 -sOutputFile="$out/eps-$eps-by-ghostscript.png" \
+    "$tmp/$eps.eps"
+done
+rm -rf "$tmp"
 echo "gallery written to $out"
