@@ -12,7 +12,7 @@ bool RunCommand(UserInterface& ui, const std::function<void()>& command) {
     command();
     return true;
   } catch (const TarnError& error) {
-    ui.ShowMessage(MessageKind::Error, error.what());
+    ui.ShowError(error.what(), error.Where());
   } catch (const std::bad_alloc&) {
     ui.ShowMessage(MessageKind::Error, "メモリが不足しています");
   } catch (const std::exception& error) {

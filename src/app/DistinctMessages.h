@@ -17,6 +17,7 @@ class DistinctMessages : public UserInterface {
   void ShowMessage(MessageKind kind, const std::string& text) override {
     if (shown_.insert(text).second) ui_.ShowMessage(kind, text);
   }
+  void ShowError(const std::string& text, const std::string& detail) override { ui_.ShowError(text, detail); }
   bool Ask(const std::string& text) override { return ui_.Ask(text); }
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& r) override { return ui_.ChooseFileToOpen(r); }
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& r) override { return ui_.ChooseFileToSave(r); }

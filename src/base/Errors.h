@@ -11,6 +11,14 @@ namespace tarn {
 class TarnError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+
+  // Where the error was met ("file, line n"), shown beside the message where there is room for
+  // it; empty when nothing more is known.
+  const std::string& Where() const { return where_; }
+  void SetWhere(std::string where) { where_ = std::move(where); }
+
+ private:
+  std::string where_;
 };
 
 // A text that should have been a number.

@@ -30,6 +30,12 @@ class UserInterface {
   virtual ~UserInterface() = default;
 
   virtual void ShowMessage(MessageKind kind, const std::string& text) = 0;
+  // The general error report with where it happened (a file and line) as further detail;
+  // ports without room for the detail show the text alone.
+  virtual void ShowError(const std::string& text, const std::string& detail) {
+    static_cast<void>(detail);
+    ShowMessage(MessageKind::Error, text);
+  }
   // A confirmation with Yes and No; true for Yes.
   virtual bool Ask(const std::string& text) = 0;
 
