@@ -70,7 +70,7 @@ void LoadDataExecute(Document& doc, UserInterface& ui) {
   if (fileName && standard) {
     LoadStandardDataExecute(doc, ui, *fileName);
   } else if (fileName) {
-    const TextLines lines = TextLines::FromFile(*fileName);
+    const TextLines lines = TextLines(ReadDataFileBytes(*fileName));
     LoadTableDataExecute(doc, ui, lines);
     SetCaptionFromFile(doc, *fileName);
   }
@@ -80,7 +80,7 @@ void LoadDataExecute(Document& doc, UserInterface& ui) {
 
 void LoadStandardDataExecute(Document& doc, UserInterface& ui, const std::string& fileName) {
   ClearPoints(doc);
-  const TextLines lines = TextLines::FromFile(fileName);
+  const TextLines lines = TextLines(ReadDataFileBytes(fileName));
   SetCaptionFromFile(doc, fileName);
   const std::vector<std::string> titles = FirstLineFields(lines);
   bool tookTable = false;

@@ -21,7 +21,7 @@ void LoadSanpudataExecute(Document& doc, UserInterface& ui) {
   const auto fileName = ui.ChooseFileToOpen({kScatterDataTitle, kContourDataFilter, ""});
   if (!fileName) return;
   // Read whole before anything changes: a file that cannot be read leaves the table as it was.
-  TextLines lines = TextLines::FromFile(*fileName);
+  TextLines lines = TextLines(ReadDataFileBytes(*fileName));
   doc.ScatterFileName = *fileName;
   doc.SetCaption(kCaptionPrefix + BareFileName(*fileName));
   FillGridAndTell(doc, std::move(lines));

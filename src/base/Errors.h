@@ -41,6 +41,7 @@ class FileError : public TarnError {
   using TarnError::TarnError;
   static FileError CannotOpen(std::string_view path);
   static FileError CannotCreate(std::string_view path);
+  static FileError ChangedWhileRead(std::string_view path);
 };
 
 }  // namespace tarn

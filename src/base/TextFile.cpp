@@ -1,10 +1,13 @@
 #include "base/TextFile.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <memory>
-#include <random>
+#include <thread>
 
 #include "base/Errors.h"
 #include "base/SplitText.h"
@@ -14,31 +17,42 @@ namespace tarn {
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+// How often a file caught changing is read again before the reader gives up.
+constexpr int kSteadyReadAttempts = 4;
+// How long a file just written must stay unchanged before its content is trusted.
+constexpr std::chrono::milliseconds kQuietPeriod{100};
 
-std::string TemporaryNameBeside(const std::string& path) {
-  std::random_device device;
-  return path + ".tmp" + std::to_string(device() % 1000000u);
-}
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() { ::close(fd_); }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+ private:
+  int fd_;
+};
 
 }  // namespace
 
+// Only regular files are read: a named pipe would block for ever and a device such as
+// /dev/zero would fill the memory.
 std::string ReadFileBytes(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) throw FileError::CannotOpen(path);
-  FileHandle file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw FileError::CannotOpen(path);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw FileError::CannotOpen(path);
+  const FileDescriptor file(fd);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw FileError::CannotOpen(path);
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[1 << 16];
   for (;;) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-    bytes.append(buffer, n);
-    if (n < sizeof buffer) break;
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw FileError::CannotOpen(path);
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
   }
-  if (std::ferror(file.get())) throw FileError::CannotOpen(path);
   return bytes;
 }
 
@@ -54,31 +68,29 @@ FileStamp StampOf(const std::string& path) {
   return stamp;
 }
 
+// A writer that truncates a file and then writes it in pieces leaves moments in which the file
+// stands still but is not complete; a file changed this recently must stay still a little
+// longer before it is taken.
 std::optional<std::string> ReadSteadyFileBytes(const std::string& path) {
   const FileStamp before = StampOf(path);
   std::string bytes = ReadFileBytes(path);
-  const FileStamp after = StampOf(path);
+  FileStamp after = StampOf(path);
   if (!before.Exists || before != after || bytes.size() != after.Size) return std::nullopt;
+  const auto now = std::filesystem::file_time_type::clock::now().time_since_epoch();
+  const auto age = now - std::filesystem::file_time_type::duration(after.ModifiedTicks);
+  if (age < kQuietPeriod) {
+    std::this_thread::sleep_for(kQuietPeriod - age);
+    if (StampOf(path) != after) return std::nullopt;
+  }
   return bytes;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string temporary = TemporaryNameBeside(path);
-  {
-    FileHandle file(std::fopen(temporary.c_str(), "wb"));
-    if (!file) throw FileError::CannotCreate(path);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-                         std::fflush(file.get()) == 0;
-    if (!written) {
-      file.reset();
-      std::remove(temporary.c_str());
-      throw FileError::CannotCreate(path);
-    }
+std::string ReadDataFileBytes(const std::string& path) {
+  for (int attempt = 1; attempt <= kSteadyReadAttempts; ++attempt) {
+    if (auto bytes = ReadSteadyFileBytes(path)) return std::move(*bytes);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50 * attempt));
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    throw FileError::CannotCreate(path);
-  }
+  throw FileError::ChangedWhileRead(path);
 }
 
 std::vector<std::string> ToLines(std::string_view text) {
@@ -88,7 +100,7 @@ std::vector<std::string> ToLines(std::string_view text) {
 }
 
 std::vector<std::string> ReadTextLines(const std::string& path) {
-  return ToLines(DecodeText(ReadFileBytes(path)));
+  return ToLines(DecodeText(ReadDataFileBytes(path)));
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {

@@ -10,7 +10,8 @@
 
 namespace tarn {
 
-// The raw bytes of a file; throws FileError ("ファイル %s は開けません") if it cannot be read.
+// The raw bytes of a regular file; throws FileError ("ファイル %s は開けません") if it cannot
+// be read or is not a regular file (a pipe, a device, a folder).
 std::string ReadFileBytes(const std::string& path);
 
 // The size and modification time of a file, to tell whether another program changed it.
@@ -27,9 +28,20 @@ FileStamp StampOf(const std::string& path);
 // cannot be read at all.
 std::optional<std::string> ReadSteadyFileBytes(const std::string& path);
 
-// Writes `bytes` beside `path` and renames it into place, so a failure never leaves a torn
-// file; throws FileError ("ファイル %s を作成できません").
+// The bytes of a data file, read again (a few times, after short pauses) while another program
+// is caught writing it; then FileError rather than a mixture of two versions.
+std::string ReadDataFileBytes(const std::string& path);
+
+// Replaces the file at `path` with `bytes`, whole or not at all: the content is written to a
+// file no one sees, flushed to the disk, and put in place by renaming. What the target is stays
+// as it was: a symbolic link keeps pointing where it did (its target gets the content), the
+// permission bits (and owner, where allowed) are kept, a hard-linked file keeps its links (it is
+// then rewritten in place once the content is complete). A target the user may not write is
+// left alone. Throws FileError ("ファイル %s を作成できません").
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The hidden name a save of `path` uses while the new content is put in place.
+std::string HiddenSaveName(const std::string& path);
 
 // The decoded lines of a text file.
 std::vector<std::string> ReadTextLines(const std::string& path);
