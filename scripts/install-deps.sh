@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(emf2svg printemf ghostscript libwmf-bin xvfb xauth locales)
+  packages+=(emf2svg printemf ghostscript libwmf-bin xvfb xauth locales clang libclang-rt-14-dev)
 fi
 
 as_root=()
