@@ -18,6 +18,7 @@
 #include "render/MarginSearch.h"
 #include "render/MeshDrawing.h"
 #include "render/NiceStep.h"
+#include "render/PictureBudget.h"
 
 namespace tarn {
 
@@ -101,6 +102,16 @@ void DrawContourPicture(Document& doc, UserInterface& ui, Canvas& canvas, const 
   DrawAxes(context, layout.Area, doc.GraphFont);
 }
 
+// What the picture will draw, for the size check before drawing.
+ContourPictureWork WorkOf(const Document& doc, const Layout& layout) {
+  const FillStyle fill = doc.Options.GetFillStyle();
+  const double width = std::max(0.0, layout.Area.Right - layout.Area.Left + 1);
+  const double height = std::max(0.0, layout.Area.Top - layout.Area.Bottom + 1);
+  return {doc.Mode.ContourButton && (fill == FillStyle::PaintMetaContour || doc.Options.Checked(OptionCheck::ShowLine)),
+          doc.Mode.ContourButton && fill == FillStyle::PaintBitMapContour, doc.Mode.MeshButton,
+          static_cast<std::uint64_t>(width * height)};
+}
+
 // Offers the rebuild after a data load; No keeps the old mesh and stops asking.
 void RebuildIfWanted(Document& doc, UserInterface& ui) {
   if (!doc.MeshOutdated) return;
@@ -174,6 +185,7 @@ void RedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   doc.LegendPending = false;  // a scatter picture that waited for its legend is replaced
   MetafileRecorder measure(doc.ImageWidth, doc.ImageHeight, metrics);
   const Layout layout = SearchMargin(doc, ui, measure, x, y);
+  RequireWithinPictureBudget(LeastContourPictureBytes(doc.DataPoints, doc.Mesh, layout.Step, WorkOf(doc, layout)));
   MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics);
   DrawContourPicture(doc, ui, recorder, layout);
   doc.Picture = recorder.Finish();

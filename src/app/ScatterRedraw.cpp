@@ -11,6 +11,7 @@
 #include "canvas/MetafileRecorder.h"
 #include "render/Axes.h"
 #include "render/MarginSearch.h"
+#include "render/PictureBudget.h"
 #include "scatter/CellValues.h"
 #include "scatter/ScatterDrawing.h"
 
@@ -119,6 +120,11 @@ void SanpReDrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   const Extent y = Widened(options, AxisRange(options, scatter.Series, values, kYRange), kYRange);
   AssignSeriesColors(scatter.Series, options);
   doc.Notify(DocumentChange::Scatter);
+  std::uint64_t rows = 0;
+  for (const GSeries& s : scatter.Series) {
+    if (s.ShowInGraph) rows += static_cast<std::uint64_t>(std::max(s.DataEndLine - s.DataStartLine, 0) + 1);
+  }
+  RequireWithinPictureBudget(LeastScatterPictureBytes(rows));
 
   MetafileRecorder measure(doc.ImageWidth, doc.ImageHeight, metrics);
   RenderContext measuring{measure, options, ui, doc.CancelRequested, doc.MeshOutdated};

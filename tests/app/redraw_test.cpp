@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "canvas/EmfFormat.h"
+#include "render/PictureBudget.h"
 #include "canvas/EmfRecord.h"
 #include "canvas/EmfValidator.h"
 #include "canvas/FakeFontMetrics.h"
@@ -173,6 +176,19 @@ TEST_F(RedrawCommand, MeshModeDrawsEveryTriangleEdge) {
   // Only the colour bar's segments, levels 0 to 50 of the step 0.02: no bands.
   EXPECT_EQ(summary.Count(emf::kPolygon16), 51u);
   EXPECT_GE(summary.Count(emf::kLineTo), 4u * 3u);
+}
+
+TEST_F(RedrawCommand, APictureTooLargeToHoldIsRefusedAtOnceKeepingTheLastOne) {
+  Redraw();
+  const std::string previous = doc.Picture;
+  // One triangle a million times over: fifty bands each, far beyond what a metafile can hold.
+  doc.Mesh.assign(1000000, {0, 1, 2, 0, 0, 0});
+  doc.GraphDrawn = false;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(Redraw(), PictureTooLarge);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(doc.Picture, previous);
+  EXPECT_FALSE(doc.GraphDrawn);
 }
 
 }  // namespace
