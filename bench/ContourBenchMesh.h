@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "base/UserInterface.h"
+#include "base/ForwardingUserInterface.h"
 #include "canvas/Canvas.h"
 #include "data/PointSet.h"
 #include "render/PlotArea.h"
@@ -19,22 +19,7 @@ constexpr int kPicture = 2000;
 constexpr int kLattice = 225;  // 224 x 224 squares, two triangles each: 100352 triangles
 constexpr double kSide = 100;  // data 0..100 on both axes
 
-class QuietUserInterface : public UserInterface {
- public:
-  void ShowMessage(MessageKind, const std::string&) override {}
-  bool Ask(const std::string&) override { return false; }
-  std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-  std::optional<Color> ChooseColor() override { return {}; }
-  std::optional<FontChoice> ChooseFont(const FontChoice&) override { return {}; }
-  void ShowProgress(const std::string&, int, int) override {}
-  void SetProgressPosition(int) override {}
-  void HideProgress() override {}
-  void SetCancelHandler(std::function<void()>) override {}
-  void ProcessMessages() override {}
-  std::string ClipboardText() override { return {}; }
-  void SetTimer(int, std::function<void()>) override {}
-};
+using QuietUserInterface = SilentUserInterface;
 
 // Keeps pixels and polygon corners in plain vectors, as cheaply as a canvas can.
 class StoringCanvas : public Canvas {

@@ -7,26 +7,11 @@
 #include <string>
 
 #include "base/Errors.h"
-#include "base/UserInterface.h"
+#include "base/ForwardingUserInterface.h"
 
 namespace tarn::fuzz {
 
-class QuietPort : public UserInterface {
- public:
-  void ShowMessage(MessageKind, const std::string&) override {}
-  bool Ask(const std::string&) override { return false; }
-  std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-  std::optional<Color> ChooseColor() override { return {}; }
-  std::optional<FontChoice> ChooseFont(const FontChoice&) override { return {}; }
-  void ShowProgress(const std::string&, int, int) override {}
-  void SetProgressPosition(int) override {}
-  void HideProgress() override {}
-  void SetCancelHandler(std::function<void()>) override {}
-  void ProcessMessages() override {}
-  std::string ClipboardText() override { return {}; }
-  void SetTimer(int, std::function<void()>) override {}
-};
+using QuietPort = SilentUserInterface;
 
 // Runs `read` on the input; the program's own errors are fine, anything else escapes and fails.
 template <typename Read>
