@@ -2,10 +2,10 @@
 # Screenshots of the desktop window for docs/screenshots/: starts build/tarnplot under Xvfb in
 # its hidden screenshot mode ("tarnplot --screenshot OUTDIR DATAFILE SCATTERFILE"), which opens
 # the example through the menu's own "等高線データ" command, builds the mesh, redraws, and grabs
-# the main window, every page of the options dialog, the About box, the progress and the
-# font dialogs, then the scatter example with its legend waiting and placed; then checks that
-# no picture is blank. Rerunnable; look at the pictures after
-# changing a window.
+# the main window, the status bar reading the picture under the mouse, every page of the options
+# dialog, the About box, the help window, the progress and the font dialogs, then the scatter
+# example with its legend waiting and placed, and the file menu open at the recent files; then
+# checks that no picture is blank. Rerunnable; look at the pictures after changing a window.
 #
 #   scripts/screenshots.sh [OUTDIR]      (default docs/screenshots)
 #   TARNPLOT_BUILD_DIR=build-x scripts/screenshots.sh   (another build folder)

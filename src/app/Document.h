@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "base/FontChoice.h"
 #include "data/PointSet.h"
 #include "options/OptionsModel.h"
+#include "render/PlotArea.h"
 #include "scatter/ScatterData.h"
 
 namespace tarn {
@@ -61,6 +63,9 @@ class Document {
   std::string Picture;
   int PictureWidth = 0;
   int PictureHeight = 0;
+  // The plot rectangle and scales the picture was recorded with, for reading values off it
+  // under the mouse; nothing while the picture has no plot.
+  std::optional<PlotArea> PlotOfPicture;
   // The main window's outer size that goes with the picture area.
   int WindowWidth = 390;
   int WindowHeight = 362;

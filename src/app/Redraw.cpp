@@ -191,6 +191,7 @@ void RedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   doc.Picture = recorder.Finish();
   doc.PictureWidth = doc.ImageWidth;
   doc.PictureHeight = doc.ImageHeight;
+  doc.PlotOfPicture = layout.Area;
   doc.Notify(DocumentChange::Picture);
 }
 

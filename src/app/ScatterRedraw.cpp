@@ -138,6 +138,7 @@ void SanpReDrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   doc.Picture = recorder.Finish();
   doc.PictureWidth = doc.ImageWidth;
   doc.PictureHeight = doc.ImageHeight;
+  doc.PlotOfPicture = area;
   doc.Notify(DocumentChange::Picture);
 }
 

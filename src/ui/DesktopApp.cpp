@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QTimer>
 #include <memory>
@@ -46,8 +48,15 @@ int RunDesktopApp(int argc, char** argv) {
   QtUserInterface desktop;
   const std::optional<ScreenshotRequest> screenshot = ParseScreenshotRequest(QApplication::arguments());
   std::unique_ptr<ScreenshotPort> scripted;
-  if (screenshot) scripted = std::make_unique<ScreenshotPort>(desktop, screenshot->DataFile.toStdString(),
-                                                               screenshot->ScatterFile.toStdString());
+  // The screenshots' recent files and folders stay out of the person's own.
+  QTemporaryDir screenshotMemory;
+  if (screenshot) {
+    for (const auto format : {QSettings::IniFormat, QSettings::NativeFormat}) {
+      QSettings::setPath(format, QSettings::UserScope, screenshotMemory.path());
+    }
+    scripted = std::make_unique<ScreenshotPort>(desktop, screenshot->DataFile.toStdString(),
+                                                screenshot->ScatterFile.toStdString());
+  }
   UserInterface& ui = scripted ? static_cast<UserInterface&>(*scripted) : desktop;
 
   // Start-up order: the main window with the options dialog and the About box, then the

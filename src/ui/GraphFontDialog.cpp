@@ -5,8 +5,10 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,6 +40,13 @@ QIcon Swatch(const QColor& color) {
   return QIcon(pixmap);
 }
 
+// The chooser's sample: the group that holds its one line edit.
+void HideChooserSample(QFontDialog& fonts) {
+  for (QGroupBox* group : fonts.findChildren<QGroupBox*>()) {
+    if (group->findChild<QLineEdit*>()) group->hide();
+  }
+}
+
 }  // namespace
 
 GraphFontDialog::GraphFontDialog(const FontChoice& initial, QWidget* parent)
@@ -53,13 +62,18 @@ GraphFontDialog::GraphFontDialog(const FontChoice& initial, QWidget* parent)
   fonts_->setWindowFlags(Qt::Widget);
   fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts_->setCurrentFont(StartFont(initial, *this));
+  bold_->setObjectName("BoldCheck");
+  italic_->setObjectName("ItalicCheck");
   bold_->setChecked(initial.Bold);
   italic_->setChecked(initial.Italic);
   // A face's own bold or italic style, picked in the chooser, ticks the box.
   connect(fonts_, &QFontDialog::currentFontChanged, this, [this](const QFont& font) {
     if (font.bold()) bold_->setChecked(true);
     if (font.italic()) italic_->setChecked(true);
+    ShowSample();
   });
+  connect(bold_, &QCheckBox::toggled, this, &GraphFontDialog::ShowSample);
+  connect(italic_, &QCheckBox::toggled, this, &GraphFontDialog::ShowSample);
   colorButton_->setObjectName("ColorButton");
   colorButton_->setAutoDefault(false);
   connect(colorButton_, &QPushButton::clicked, this, &GraphFontDialog::PickColor);
@@ -79,12 +93,40 @@ GraphFontDialog::GraphFontDialog(const FontChoice& initial, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fonts_);
   layout->addLayout(colorRow);
+  layout->addWidget(BuildSample());
   layout->addWidget(buttons);
+  ShowSample();
+}
+
+QWidget* GraphFontDialog::BuildSample() {
+  HideChooserSample(*fonts_);
+  auto* group = new QGroupBox("見本", this);
+  sample_ = new QLabel("AaBbYyZz　あア亜123", group);
+  sample_->setObjectName("FontSample");
+  sample_->setAlignment(Qt::AlignCenter);
+  sample_->setMinimumHeight(48);
+  sample_->setAutoFillBackground(true);
+  auto* box = new QVBoxLayout(group);
+  box->addWidget(sample_);
+  return group;
+}
+
+void GraphFontDialog::ShowSample() {
+  if (!sample_) return;
+  QFont font = fonts_->currentFont();
+  font.setBold(bold_->isChecked());
+  font.setItalic(italic_->isChecked());
+  sample_->setFont(font);
+  QPalette palette = sample_->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, color_);
+  sample_->setPalette(palette);
 }
 
 void GraphFontDialog::SetTextColor(const QColor& color) {
   color_ = color;
   colorButton_->setIcon(Swatch(color));
+  ShowSample();
 }
 
 void GraphFontDialog::PickColor() {

@@ -1,5 +1,6 @@
 // The font dialog of the graph text: face and size from the platform's font chooser, bold
-// and italic for any face, and the text colour, since the graph font carries its colour.
+// and italic for any face, and the text colour, since the graph font carries its colour; the
+// sample shows all of them together.
 #pragma once
 
 #include <QColor>
@@ -10,6 +11,7 @@
 
 class QCheckBox;
 class QFontDialog;
+class QLabel;
 class QPushButton;
 
 namespace tarn {
@@ -22,6 +24,7 @@ class GraphFontDialog : public QDialog {
 
   FontChoice Chosen() const;
   QFontDialog* Fonts() const { return fonts_; }
+  QLabel* Sample() const { return sample_; }
   void SetTextColor(const QColor& color);
 
   // Runs the dialog; the chosen font, or nothing when it was cancelled.
@@ -29,6 +32,8 @@ class GraphFontDialog : public QDialog {
 
  private:
   void PickColor();
+  QWidget* BuildSample();
+  void ShowSample();
 
   FontChoice initial_;
   QFontDialog* fonts_;
@@ -38,6 +43,8 @@ class GraphFontDialog : public QDialog {
   QCheckBox* bold_;
   QCheckBox* italic_;
   QColor color_;
+  // The chooser's own sample knows neither our bold and italic nor the colour; ours replaces it.
+  QLabel* sample_ = nullptr;
 };
 
 }  // namespace tarn

@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -18,6 +20,7 @@
 #include "app/SaveImage.h"
 #include "app/SettingsCommands.h"
 #include "platform/EmfPlayer.h"
+#include "ui/HelpWindow.h"
 #include "ui/Icons.h"
 #include "ui/OptionsDialog.h"
 #include "ui/SeriesEditorWindow.h"
@@ -48,12 +51,16 @@ MainWindow::MainWindow(Document& doc, UserInterface& ui, QWidget* parent)
   CreateMenus();
   CreateToolBar();
   CreatePicture();
+  CreateStatusBar();
+  AddShortcuts();
+  setAcceptDrops(true);
 
   options_ = new OptionsDialog(doc_.Options, ui_, this);
   connect(options_, &OptionsDialog::SizingImageRequested, this, &MainWindow::SizingImage);
   connect(options_, &OptionsDialog::ShowSanpuRequested, this, &MainWindow::ShowSanpuExecute);
   about_ = new VersionDialog(this);
   sanpu_ = new SeriesEditorWindow(doc_, ui_, this);
+  helpWindow_ = new HelpWindow([this](const QUrl& url) { openUrl_(url); }, this);
   reload_ = std::make_unique<AutoReload>(doc_, ui_, platform_);
   connect(options_, &OptionsDialog::ReloadIntervalTyped, this,
           [this](const QString& text) { reload_->IntervalTyped(text.toStdString()); });
@@ -61,6 +68,7 @@ MainWindow::MainWindow(Document& doc, UserInterface& ui, QWidget* parent)
           [this] { RunCommand(ui_, [this] { reload_->IntervalEntered(); }); });
 
   listener_ = doc_.Subscribe([this](DocumentChange change) { OnDocumentChanged(change); });
+  ShowRecentFiles();
   ShowCaption();
   ShowMode();
   ShowPicture();
@@ -87,7 +95,7 @@ void MainWindow::CreateActions() {
   Document& d = doc_;
   UserInterface& u = ui_;
   preLoad_ = AddCommand("PreLoad", "開く", [this] { PreLoadExecute(); }, true);
-  loadData_ = AddCommand("LoadData", "等高線データ", [&d, &u] { LoadDataExecute(d, u); }, true);
+  loadData_ = AddCommand("LoadData", "等高線データ", [this] { RunWithFile(LoadDataExecute, std::nullopt); }, true);
   loadScatter_ = AddCommand("N8", "散布図データ", [this] { LoadSanpudataExecute(); }, true);
   loadMesh_ = AddCommand("LoadMesh", "メッシュデータの取り込み(&M)", [this] { LoadMeshExecute(); }, true);
   saveMesh_ = AddCommand("SaveMesh", "メッシュデータの保存(N)", [this] { SaveMeshExecute(); });
@@ -95,6 +103,7 @@ void MainWindow::CreateActions() {
   saveSettings_ = AddCommand("N10", "設定ファイルの保存", [&d, &u] { SaveSettingsExecute(d, u); });
   saveImage_ = AddCommand("SaveImage", "保存", [this] { SaveImageExecute(doc_, ui_, platform_); });
   saveImageMenu_ = AddCommand("SaveImageMenu", "画像の保存(&S)", [this] { SaveImageExecute(doc_, ui_, platform_); });
+  copyImage_ = AddCommand("CopyImage", "画像をコピー(&C)", [this] { CopyPictureExecute(); });
   exit_ = AddCommand("Exit1", "終了(&X)", [this] { close(); });
   makeMesh_ = AddCommand("MakeMesh", "メッシュの作成(&M)", [&d, &u] { MakeMeshExecute(d, u); }, true);
   // The scatter picture ends by giving the main window the input focus.
@@ -137,14 +146,17 @@ void MainWindow::CreateModeActions() {
 
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu("ファイル(&F)");
+  file->addAction(preLoad_);
   QMenu* dataMenu = file->addMenu("データの取り込み(&O)");
   dataMenu->addAction(loadData_);
   dataMenu->addAction(loadScatter_);
+  recentMenu_ = file->addMenu("最近使ったファイル(&R)");
+  recentMenu_->setObjectName("RecentFiles");
   file->addActions({loadMesh_, saveMesh_});
   file->addSeparator();
   file->addActions({readSettings_, saveSettings_});
   file->addSeparator();
-  file->addAction(saveImageMenu_);
+  file->addActions({saveImageMenu_, copyImage_});
   file->addSeparator();
   file->addAction(exit_);
 
@@ -158,6 +170,17 @@ void MainWindow::CreateMenus() {
 
   QMenu* help = menuBar()->addMenu("ヘルプ(&H)");
   help->addActions({help_, showAbout_});
+}
+
+// The menus show each shortcut beside its item; the tool-bar twins of menu items carry none, so
+// that no key is claimed twice.
+void MainWindow::AddShortcuts() {
+  preLoad_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  saveImageMenu_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  copyImage_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  redrawMenu_->setShortcut(QKeySequence(Qt::Key_F5));
+  exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  help_->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QToolButton* MainWindow::AddToolButton(QToolBar* bar, QAction* action, const char* name) {
@@ -186,9 +209,15 @@ void MainWindow::CreateToolBar() {
   AddToolButton(bar, saveImage_, "ToolButton2");
 }
 
+// The panel sits in a scrolled area: a picture larger than the screen is scrolled, a smaller one
+// shows as before, with no scroll bars.
 void MainWindow::CreatePicture() {
-  auto* client = new QWidget(this);
-  panel_ = new QFrame(client);
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName("PictureScroll");
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  client_ = new QWidget(scroll_);
+  panel_ = new QFrame(client_);
   panel_->setObjectName("Panel1");
   panel_->setAutoFillBackground(true);
   panel_->setBackgroundRole(QPalette::Base);
@@ -197,7 +226,15 @@ void MainWindow::CreatePicture() {
   graphImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   graphImage_->setMouseTracking(true);
   graphImage_->installEventFilter(this);
-  setCentralWidget(client);
+  scroll_->setWidget(client_);
+  setCentralWidget(scroll_);
+}
+
+void MainWindow::CreateStatusBar() {
+  statusBar()->setObjectName("StatusBar1");
+  readoutLabel_ = new QLabel(statusBar());
+  readoutLabel_->setObjectName("ReadoutLabel");
+  statusBar()->addWidget(readoutLabel_, 1);
 }
 
 }  // namespace tarn

@@ -1,23 +1,31 @@
-// The main window: the tool bar with the open, mode, redraw and save buttons, the menus, and
-// the picture of the last redraw at 1:1. It mirrors the document (caption, mode, picture,
-// busy state) and runs the core's commands; the options dialog and the About box are its
-// secondary windows.
+// The main window: the tool bar with the open, mode, redraw and save buttons, the menus with
+// their shortcuts and the recent files, the picture of the last redraw at 1:1 (scrolled when
+// larger than the screen) and the status bar that reads the picture under the mouse. It mirrors
+// the document (caption, mode, picture, busy state), runs the core's commands, opens files
+// dropped on it, and copies the picture; the options dialog, the About box and the help page are
+// its secondary windows.
 #pragma once
 
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/Document.h"
 #include "app/PlatformServices.h"
+#include "app/ValueReadout.h"
 #include "base/UserInterface.h"
 #include "platform/QtFontMetrics.h"
+#include "ui/RecentFiles.h"
 
 class QFrame;
 class QLabel;
 class QMenu;
+class QMimeData;
+class QScrollArea;
 class QToolBar;
 class QToolButton;
 class QUrl;
@@ -25,9 +33,12 @@ class QUrl;
 namespace tarn {
 
 class AutoReload;
+class HelpWindow;
 class OptionsDialog;
 class SeriesEditorWindow;
 class VersionDialog;
+struct ChosenFile;
+enum class CloseAnswer;
 
 
 class MainWindow : public QMainWindow {
@@ -40,14 +51,18 @@ class MainWindow : public QMainWindow {
   OptionsDialog* Options() const { return options_; }
   VersionDialog* About() const { return about_; }
   SeriesEditorWindow* SeriesEditor() const { return sanpu_; }
-  // The help file and the About box's link go through this; tests put their own in.
+  HelpWindow* Help() const { return helpWindow_; }
+  // The help page's links out of the program go through this; tests put their own in.
   void SetUrlOpener(std::function<void(const QUrl&)> open) { openUrl_ = std::move(open); }
   static QString HelpFilePath();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // The picture's mouse events: the legend's outline follows the mouse, a click places it.
+  // The picture's mouse events: the legend's outline follows the mouse and a click places it
+  // while the legend waits; otherwise the status bar reads the picture under the mouse.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Building (MainWindow.cpp).
@@ -56,6 +71,8 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreatePicture();
+  void CreateStatusBar();
+  void AddShortcuts();
   QAction* AddCommand(const char* name, const QString& text, std::function<void()> command,
                       bool changesData = false);
   QToolButton* AddToolButton(QToolBar* bar, QAction* action, const char* name);
@@ -69,6 +86,16 @@ class MainWindow : public QMainWindow {
   void SizingImage();
   void ShowSecondary(QWidget* window);
   void Help2Click();
+  CloseAnswer AskToSaveSettings();
+  void CopyPictureExecute();
+
+  // Files reaching the window by other roads than its dialogs (MainWindowFiles.cpp).
+  void RunWithFile(void (*command)(Document&, UserInterface&), std::optional<std::string> given);
+  void NoteOpened(const ChosenFile& chosen);
+  void OpenDropped(const QString& path);
+  void OpenRecent(const RecentFile& file);
+  void ShowRecentFiles();
+  static QString DroppedFile(const QMimeData* data);
 
   // Views of the document (MainWindowView.cpp).
   void OnDocumentChanged(DocumentChange change);
@@ -78,6 +105,13 @@ class MainWindow : public QMainWindow {
   void ShowBusy();
   void ShowReload();
   void ShowLegendOutline(QPoint at);
+  void ShowImage(const QImage& image);
+  static QImage PlayPicture(const Document& doc);
+  // The played picture for a screen of this device pixel ratio: at a ratio above 1 it has that
+  // many more pixels each way and shows at the picture's own size.
+  static QPixmap PictureForScreen(const QImage& played, qreal ratio);
+  void ShowReadout(QPoint at);
+  void SizeWindow();
 
   Document& doc_;
   UserInterface& ui_;
@@ -89,6 +123,7 @@ class MainWindow : public QMainWindow {
   OptionsDialog* options_ = nullptr;
   VersionDialog* about_ = nullptr;
   SeriesEditorWindow* sanpu_ = nullptr;
+  HelpWindow* helpWindow_ = nullptr;
   std::unique_ptr<AutoReload> reload_;
 
   // The commands that change the point set or the mesh: off while a long operation runs.
@@ -102,6 +137,7 @@ class MainWindow : public QMainWindow {
   QAction* saveSettings_ = nullptr;
   QAction* saveImage_ = nullptr;
   QAction* saveImageMenu_ = nullptr;
+  QAction* copyImage_ = nullptr;
   QAction* exit_ = nullptr;
   QAction* makeMesh_ = nullptr;
   QAction* redraw_ = nullptr;
@@ -116,11 +152,19 @@ class MainWindow : public QMainWindow {
   QAction* help_ = nullptr;
   QAction* showAbout_ = nullptr;
 
+  QMenu* recentMenu_ = nullptr;
+  RecentFiles recent_;
+
   QToolBar* toolBar_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QWidget* client_ = nullptr;  // the scrolled area that holds the panel
   QFrame* panel_ = nullptr;
   QLabel* graphImage_ = nullptr;
   std::string shownPicture_;
   QImage shownImage_;  // the played picture, shown again under each legend outline
+  QLabel* readoutLabel_ = nullptr;
+  ValueReadout readout_;
+  bool pictureHasValues_ = false;  // a contour or mesh picture, not a scatter one
 };
 
 }  // namespace tarn

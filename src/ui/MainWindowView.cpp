@@ -3,10 +3,13 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
 
@@ -21,12 +24,22 @@ namespace {
 
 constexpr int kPanelLeft = 4;
 constexpr int kPanelTop = 4;  // below the tool bar, which is 28 pixels high
+// What the scrolled area keeps right of and below a picture too large for the window.
+constexpr int kPanelRight = 4;
+constexpr int kPanelBottom = 4;
 // What the outer window size adds to the client area: borders and the caption.
 constexpr int kFrameWidth = 4;
 constexpr int kFrameHeight = 41;
 
+void SetChecked(QAction* action, bool checked) {
+  const QSignalBlocker block(action);
+  action->setChecked(checked);
+}
+
+}  // namespace
+
 // The recorded metafile played onto a white bitmap of the picture's size.
-QImage PlayPicture(const Document& doc) {
+QImage MainWindow::PlayPicture(const Document& doc) {
   Bitmap24 raster(doc.PictureWidth, doc.PictureHeight);
   PlayEmf(doc.Picture, raster);
   QImage image(raster.Width(), raster.Height(), QImage::Format_RGB888);
@@ -36,12 +49,15 @@ QImage PlayPicture(const Document& doc) {
   return image;
 }
 
-void SetChecked(QAction* action, bool checked) {
-  const QSignalBlocker block(action);
-  action->setChecked(checked);
+// The player draws at the picture's own pixels only, so a finer screen gets the played picture
+// scaled up smoothly rather than blown up pixel by pixel.
+QPixmap MainWindow::PictureForScreen(const QImage& played, qreal ratio) {
+  if (ratio <= 1) return QPixmap::fromImage(played);
+  QPixmap pixmap = QPixmap::fromImage(
+      played.scaled(played.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  pixmap.setDevicePixelRatio(ratio);
+  return pixmap;
 }
-
-}  // namespace
 
 void MainWindow::OnDocumentChanged(DocumentChange change) {
   switch (change) {
@@ -50,7 +66,7 @@ void MainWindow::OnDocumentChanged(DocumentChange change) {
     case DocumentChange::Picture: ShowPicture(); break;
     case DocumentChange::Busy: ShowBusy(); break;
     case DocumentChange::Points:
-    case DocumentChange::Mesh:
+    case DocumentChange::Mesh: readout_.DataChanged(); break;
     case DocumentChange::Font:
     case DocumentChange::Scatter: break;
     case DocumentChange::Reload: ShowReload(); break;
@@ -71,12 +87,13 @@ void MainWindow::ShowMode() {
 void MainWindow::ShowPicture() {
   panel_->setGeometry(kPanelLeft, kPanelTop, doc_.ImageWidth, doc_.ImageHeight);
   graphImage_->setGeometry(0, 0, doc_.ImageWidth, doc_.ImageHeight);
-  // The menu bar lies inside a Qt window's client area, outside the platform's.
-  // The six 66-pixel buttons need a little more than the narrowest window; keep them all in view.
-  const int width = std::max(doc_.WindowWidth - kFrameWidth, toolBar_->sizeHint().width());
-  resize(width, menuBar()->sizeHint().height() + doc_.WindowHeight - kFrameHeight);
+  client_->setMinimumSize(kPanelLeft + doc_.ImageWidth + kPanelRight, kPanelTop + doc_.ImageHeight + kPanelBottom);
+  SizeWindow();
   if (doc_.Picture == shownPicture_) return;
   shownPicture_ = doc_.Picture;
+  // The redraw reports its picture while the mode it drew in is still the current one.
+  pictureHasValues_ = !doc_.Mode.SanpButton;
+  readoutLabel_->clear();
   if (doc_.Picture.empty()) {
     shownImage_ = QImage();
     graphImage_->clear();
@@ -84,8 +101,31 @@ void MainWindow::ShowPicture() {
   }
   RunCommand(ui_, [this] {
     shownImage_ = PlayPicture(doc_);
-    graphImage_->setPixmap(QPixmap::fromImage(shownImage_));
+    ShowImage(shownImage_);
   });
+}
+
+// The window's size rules, held to the screen's free area; the rest of a larger picture scrolls.
+// The menu bar and the status bar lie inside a Qt window's client area, outside the platform's.
+// The six 66-pixel buttons need a little more than the narrowest window; keep them all in view.
+void MainWindow::SizeWindow() {
+  const int width = std::max(doc_.WindowWidth - kFrameWidth, toolBar_->sizeHint().width());
+  const int height =
+      menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + doc_.WindowHeight - kFrameHeight;
+  QSize size(width, height);
+  if (const QScreen* shownOn = screen()) {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    size = size.boundedTo(shownOn->availableGeometry().size() - frame);
+  }
+  resize(size);
+}
+
+void MainWindow::ShowImage(const QImage& image) { graphImage_->setPixmap(PictureForScreen(image, devicePixelRatioF())); }
+
+// x, y and, on a contour or mesh picture, the value under the mouse; nothing where there is none.
+void MainWindow::ShowReadout(QPoint at) {
+  const std::optional<Readout> readout = readout_.At(doc_, at.x(), at.y(), pictureHasValues_);
+  readoutLabel_->setText(readout ? QString::fromStdString(ReadoutText(*readout, *doc_.PlotOfPicture)) : QString());
 }
 
 // While the legend waits for its click: the picture again, with the legend's outline at the
@@ -101,13 +141,14 @@ void MainWindow::ShowLegendOutline(QPoint at) {
     const LegendState& legend = doc_.Scatter.Legend;
     painter.drawRect(QRect(at, QSize(legend.Width, legend.Height)));
   }
-  graphImage_->setPixmap(QPixmap::fromImage(image));
+  ShowImage(image);
 }
 
 void MainWindow::ShowReload() { options_->ShowReloadState(doc_.Reload.Position, doc_.Reload.IntervalRed); }
 
 void MainWindow::ShowBusy() {
   for (QAction* action : dataCommands_) action->setEnabled(!doc_.Busy());
+  recentMenu_->setEnabled(!doc_.Busy() && !recentMenu_->isEmpty());
 }
 
 }  // namespace tarn

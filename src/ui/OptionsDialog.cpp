@@ -1,5 +1,6 @@
 #include "ui/OptionsDialog.h"
 
+#include <QHideEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -31,6 +32,13 @@ OptionsDialog::OptionsDialog(OptionsModel& model, UserInterface& ui, QWidget* pa
 }
 
 OptionsDialog::~OptionsDialog() { model_.Unsubscribe(listener_); }
+
+// Qt keeps a position it was told, not one the window system moved the dialog to: marked as
+// told, the place it was left at is kept.
+void OptionsDialog::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  setAttribute(Qt::WA_Moved);
+}
 
 QLayout* OptionsDialog::BuildButtonRow() {
   auto* reset = new QPushButton("初期設定に戻す", this);

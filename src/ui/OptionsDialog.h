@@ -18,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QHideEvent;
 class QLineEdit;
 class QProgressBar;
 class QRadioButton;
@@ -44,6 +45,11 @@ class OptionsDialog : public QDialog {
  public slots:
   // The reload countdown's bar and whether the interval edit shows unapplied (red) text.
   void ShowReloadState(int position, bool intervalRed);
+
+ protected:
+  // A dialog shown again would be centred over the main window anew; it comes back where the
+  // person last left it.
+  void hideEvent(QHideEvent* event) override;
 
  private:
   static constexpr int kChecks = static_cast<int>(OptionCheck::Count);

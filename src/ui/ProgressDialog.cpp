@@ -1,5 +1,6 @@
 #include "ui/ProgressDialog.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,7 +10,8 @@
 namespace tarn {
 
 ProgressDialog::ProgressDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       label_(new QLabel("現在処理中です", this)),
       bar_(new QProgressBar(this)),
       cancelButton_(new QPushButton("中断", this)) {
@@ -48,5 +50,10 @@ void ProgressDialog::Start(const QString& label, int minimum, int maximum) {
 }
 
 void ProgressDialog::SetPosition(int position) { bar_->setValue(position); }
+
+void ProgressDialog::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (onCancel_) onCancel_();
+}
 
 }  // namespace tarn

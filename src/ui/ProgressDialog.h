@@ -1,11 +1,12 @@
 // The progress dialog of the long operations: a label, a bar and "中断". It is modeless, so
-// the other windows stay usable while an operation pumps messages; "中断" only reports the
-// click, the running operation decides when to stop.
+// the other windows stay usable while an operation pumps messages; "中断" (or the close button,
+// which means the same) only reports the click, the running operation decides when to stop.
 #pragma once
 
 #include <QDialog>
 #include <functional>
 
+class QCloseEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -30,6 +31,8 @@ class ProgressDialog : public QDialog {
  protected:
   // Escape would close a dialog; here it means nothing, the operation owns the dialog.
   void reject() override {}
+  // The close button is "中断": the dialog stays until the operation ends.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QLabel* label_;

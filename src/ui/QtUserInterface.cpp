@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QFileInfo>
 #include <QDateTime>
@@ -13,6 +14,7 @@
 
 #include "ui/GraphFontDialog.h"
 #include "ui/ProgressDialog.h"
+#include "ui/RecentFiles.h"
 
 namespace tarn {
 
@@ -21,6 +23,29 @@ namespace {
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr const char* kTitle = "Tarnplot";
+
+// A message box with the system menu and close button only: nothing to minimise or maximise.
+void UseBoxFrame(QMessageBox& box) {
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::WindowCloseButtonHint);
+}
+
+QMessageBox::StandardButton RunBox(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
+                                   QMessageBox::StandardButtons buttons, const std::string& detail = {}) {
+  QMessageBox box(icon, kTitle, MessageText(text), buttons, owner);
+  UseBoxFrame(box);
+  if (!detail.empty()) box.setDetailedText(ToQt(detail));
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+// Where the dialog of this kind starts, and what it leaves behind for the next one.
+QString StartFolder(const FileDialogRequest& request) { return RecentFiles().Folder(DialogKind(request)); }
+
+std::optional<std::string> KeepFolder(const FileDialogRequest& request, const QString& name) {
+  if (name.isEmpty()) return std::nullopt;
+  RecentFiles().SetFolder(DialogKind(request), QFileInfo(name).absolutePath());
+  return name.toStdString();
+}
 
 }  // namespace
 
@@ -48,29 +73,42 @@ void QtUserInterface::AttachTo(QWidget* owner) {
 
 void QtUserInterface::ShowMessage(MessageKind kind, const std::string& text) {
   switch (kind) {
-    case MessageKind::Warning: QMessageBox::warning(owner_, kTitle, MessageText(text)); break;
-    case MessageKind::Information: QMessageBox::information(owner_, kTitle, MessageText(text)); break;
-    case MessageKind::Error: QMessageBox::critical(owner_, kTitle, MessageText(text)); break;
+    case MessageKind::Warning: RunBox(owner_, QMessageBox::Warning, text, QMessageBox::Ok); break;
+    case MessageKind::Information: RunBox(owner_, QMessageBox::Information, text, QMessageBox::Ok); break;
+    case MessageKind::Error: RunBox(owner_, QMessageBox::Critical, text, QMessageBox::Ok); break;
   }
 }
 
+void QtUserInterface::ShowError(const std::string& text, const std::string& detail) {
+  RunBox(owner_, QMessageBox::Critical, text, QMessageBox::Ok, detail);
+}
+
+// Escape and the close button answer No here, as the core's questions expect.
 bool QtUserInterface::Ask(const std::string& text) {
-  return QMessageBox::question(owner_, kTitle, MessageText(text), QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  return RunBox(owner_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+// A hidden Cancel button takes Escape and the close button, so that they no longer mean No.
+CloseAnswer QtUserInterface::AskBeforeClosing(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, kTitle, MessageText(text), QMessageBox::Yes | QMessageBox::No, owner_);
+  UseBoxFrame(box);
+  box.addButton(QMessageBox::Cancel)->hide();
+  box.exec();
+  if (box.clickedButton() == box.button(QMessageBox::Yes)) return CloseAnswer::Yes;
+  if (box.clickedButton() == box.button(QMessageBox::No)) return CloseAnswer::No;
+  return CloseAnswer::Dismissed;
 }
 
 std::optional<std::string> QtUserInterface::ChooseFileToOpen(const FileDialogRequest& request) {
-  const QString name = QFileDialog::getOpenFileName(owner_, ToQt(request.Title), {}, ToQtFilter(request.Filter));
-  if (name.isEmpty()) return std::nullopt;
-  return name.toStdString();
+  return KeepFolder(request, QFileDialog::getOpenFileName(owner_, ToQt(request.Title), StartFolder(request),
+                                                          ToQtFilter(request.Filter)));
 }
 
 std::optional<std::string> QtUserInterface::ChooseFileToSave(const FileDialogRequest& request) {
   // The program asks its own overwrite question where it wants one.
-  const QString name = QFileDialog::getSaveFileName(owner_, ToQt(request.Title), {}, ToQtFilter(request.Filter),
-                                                    nullptr, QFileDialog::DontConfirmOverwrite);
-  if (name.isEmpty()) return std::nullopt;
-  return name.toStdString();
+  return KeepFolder(request, QFileDialog::getSaveFileName(owner_, ToQt(request.Title), StartFolder(request),
+                                                          ToQtFilter(request.Filter), nullptr,
+                                                          QFileDialog::DontConfirmOverwrite));
 }
 
 std::optional<Color> QtUserInterface::ChooseColor() { return ChooseColorFrom(lastPickedColor_); }

@@ -1,6 +1,7 @@
 // The user-interface port in the desktop window: Qt message boxes, file, colour and font
-// dialogs, the modeless progress dialog whose "中断" calls the cancel handler, the message
-// pump, the clipboard and a timer.
+// dialogs (each file dialog starting in the folder last used for its kind), the modeless
+// progress dialog whose "中断" calls the cancel handler, the message pump, the clipboard and a
+// timer; and the close question of the main window, which can also be dismissed.
 #pragma once
 
 #include <QPointer>
@@ -15,6 +16,9 @@ class QWidget;
 
 namespace tarn {
 
+// The answers to the question asked before the main window closes; Dismissed is the box closed
+// with Escape or its close button, which keeps the window open.
+enum class CloseAnswer { Yes, No, Dismissed };
 
 class QtUserInterface : public UserInterface {
  public:
@@ -29,7 +33,12 @@ class QtUserInterface : public UserInterface {
   ProgressDialog* Progress() const { return progress_; }
 
   void ShowMessage(MessageKind kind, const std::string& text) override;
+  // The general error report; a non-empty detail (where the error was met) goes behind the
+  // box's details button.
+  void ShowError(const std::string& text, const std::string& detail) override;
   bool Ask(const std::string& text) override;
+  // The Yes/No question, where dismissing the box is an answer of its own.
+  CloseAnswer AskBeforeClosing(const std::string& text);
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
   std::optional<Color> ChooseColor() override;

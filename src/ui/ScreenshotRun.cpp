@@ -7,7 +7,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QSet>
 #include <QTabWidget>
@@ -17,6 +20,7 @@
 #include "app/MeshCommands.h"
 #include "base/FontChoice.h"
 #include "ui/GraphFontDialog.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/ProgressDialog.h"
@@ -52,12 +56,15 @@ bool ShowsSomething(const QImage& image) {
   return colours.size() >= 8;
 }
 
-bool Save(QWidget& widget, const QString& path) {
-  Settle();
-  const QImage image = widget.grab().toImage();
+bool SaveImage(const QImage& image, const QString& path) {
   const bool ok = ShowsSomething(image) && image.save(path);
   std::cerr << "screenshot " << path.toStdString() << (ok ? " written" : " FAILED") << '\n';
   return ok;
+}
+
+bool Save(QWidget& widget, const QString& path) {
+  Settle();
+  return SaveImage(widget.grab().toImage(), path);
 }
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
@@ -97,6 +104,45 @@ bool ScatterScreenshots(MainWindow& window, const QDir& out) {
   return Save(*window.SeriesEditor(), out.filePath("series-editor.png")) && ok;
 }
 
+// The status bar reading the contour picture under the mouse, at the middle of the picture.
+bool ReadoutScreenshot(MainWindow& window, const QDir& out) {
+  auto* picture = window.findChild<QLabel*>("GraphImage");
+  auto* readout = window.findChild<QLabel*>("ReadoutLabel");
+  if (!picture || !readout) return false;
+  SendMouse(picture, QEvent::MouseMove, QPoint(picture->width() / 2, picture->height() / 2));
+  if (readout->text().isEmpty()) std::cerr << "screenshot: the status bar reads nothing: the redraw kept no plot\n";
+  const bool ok = Save(window, out.filePath("status-readout.png"));
+  SendMouse(picture, QEvent::Leave, QPoint());
+  return ok;
+}
+
+// The file menu open at its recent files: the window with the two menus painted where they
+// popped up, as the window system would show them together.
+bool RecentFilesScreenshot(MainWindow& window, const QDir& out) {
+  QMenu* recent = window.findChild<QMenu*>("RecentFiles");
+  QAction* fileTitle = window.menuBar()->actions().value(0);
+  QMenu* file = fileTitle ? fileTitle->menu() : nullptr;
+  if (!recent || !file) return false;
+  file->popup(window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(fileTitle).bottomLeft()));
+  Settle();
+  file->setActiveAction(recent->menuAction());
+  recent->popup(file->mapToGlobal(file->actionGeometry(recent->menuAction()).topRight()));
+  Settle();
+  const QPoint origin = window.frameGeometry().topLeft();
+  QRect area(QPoint(0, 0), window.frameGeometry().size());
+  for (QMenu* menu : {file, recent}) area |= menu->frameGeometry().translated(-origin);
+  QImage shot(area.size(), QImage::Format_RGB32);
+  shot.fill(Qt::white);
+  {
+    QPainter painter(&shot);
+    painter.drawPixmap(window.geometry().topLeft() - origin, window.grab());
+    for (QMenu* menu : {file, recent}) painter.drawPixmap(menu->pos() - origin, menu->grab());
+  }
+  recent->hide();
+  file->hide();
+  return SaveImage(shot, out.filePath("recent-files.png"));
+}
+
 }  // namespace
 
 void ScreenshotPort::ShowMessage(MessageKind, const std::string& text) {
@@ -123,6 +169,7 @@ int TakeScreenshots(MainWindow& window, const ScreenshotRequest& request) {
     ok = false;
   }
   ok = Save(window, out.filePath("main-window.png")) && ok;
+  ok = ReadoutScreenshot(window, out) && ok;
 
   Trigger(window, "O3");
   auto* pages = window.Options()->findChild<QTabWidget*>("PageControl1");
@@ -142,11 +189,16 @@ int TakeScreenshots(MainWindow& window, const ScreenshotRequest& request) {
     progress->hide();
   }
 
+  Trigger(window, "Help2");
+  ok = Save(*window.Help(), out.filePath("help.png")) && ok;
+  window.Help()->hide();
+
   GraphFontDialog fonts(FontChoice(), &window);
   fonts.show();
   ok = Save(fonts, out.filePath("font-dialog.png")) && ok;
   fonts.hide();
-  return ScatterScreenshots(window, out) && ok ? 0 : 1;
+  ok = ScatterScreenshots(window, out) && ok;
+  return RecentFilesScreenshot(window, out) && ok ? 0 : 1;
 }
 
 }  // namespace tarn

@@ -1,10 +1,11 @@
 // A hidden start-up mode for documentation and tests: "--screenshot OUTDIR DATAFILE SCATTERFILE"
 // loads the data file through the menu's own command, builds the mesh, redraws, and saves the
-// main window, every page of the options dialog, the About box, the progress and font dialogs
-// as PNG pictures; then loads the scatter table, redraws, and saves the window while the legend
-// outline follows the mouse and after a click placed it, and the series editor; answering every
-// dialog and question itself. The exit code is 0 when every
-// picture was written and shows something.
+// main window, the window with the status bar reading the picture under the mouse, every page
+// of the options dialog, the About box, the help window, the progress and font dialogs as PNG
+// pictures; then loads the scatter table, redraws, and saves the window while the legend
+// outline follows the mouse and after a click placed it, the series editor, and the file menu
+// open at the recent files; answering every dialog and question itself. The exit code is 0 when
+// every picture was written and shows something.
 #pragma once
 
 #include <QString>

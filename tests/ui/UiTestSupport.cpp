@@ -2,17 +2,24 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tarn::testing {
 
 namespace {
 
-// One application for the whole program, on the offscreen platform so no display is needed.
+// One application for the whole program, on the offscreen platform so no display is needed;
+// what the window and Qt's dialogs remember goes to a folder of its own, never to the user's.
 class QtApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own file dialog keeps its state in the native format: that goes there too.
+    for (const auto format : {QSettings::IniFormat, QSettings::NativeFormat}) {
+      QSettings::setPath(format, QSettings::UserScope, settingsDir_.path());
+    }
     app_ = new QApplication(argc_, argv_);
     QFont font("IPAPGothic");
     font.setPixelSize(12);
@@ -25,6 +32,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
   char name_[8] = "test_ui";
   char* argv_[2] = {name_, nullptr};
   QApplication* app_ = nullptr;
+  QTemporaryDir settingsDir_;
 };
 
 [[maybe_unused]] ::testing::Environment* const kQtEnvironment =
@@ -56,6 +64,8 @@ void WidgetTestPort::ProcessMessages() {
   if (OnPump) OnPump(Pumps + 1);
   ScriptedUserInterface::ProcessMessages();
 }
+
+void ForgetWindowMemory() { QSettings(QSettings::IniFormat, QSettings::UserScope, "Tarnplot", "TarnplotWindow").clear(); }
 
 std::string ExampleFile() { return std::string(TARNPLOT_SOURCE_DIR) + "/examples/contour_standard.txt"; }
 

@@ -31,6 +31,13 @@ class WidgetTestPort : public ScriptedUserInterface {
 // The example contour file of the repository.
 std::string ExampleFile();
 
+// Empties the recent files and dialog folders the window keeps between sessions.
+void ForgetWindowMemory();
+// The same as a member declared before the window, so the window starts with nothing remembered.
+struct FreshWindowMemory {
+  FreshWindowMemory() { ForgetWindowMemory(); }
+};
+
 template <typename T = QWidget>
 T* Find(const QObject& root, const char* name) {
   return root.findChild<T*>(name);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
@@ -184,6 +185,21 @@ TEST_F(OptionsDialogTest, ColourButtonsResetAndClose) {
 
   Click("OKButton");
   EXPECT_FALSE(dialog->isVisible());
+}
+
+// Moved by the window system (as by dragging its caption), closed and opened again: it comes
+// back where it was left, not centred over the main window anew.
+TEST_F(OptionsDialogTest, ComesBackWhereThePersonLeftIt) {
+  const QPoint before = dialog->pos();
+  dialog->windowHandle()->setPosition(dialog->windowHandle()->position() + QPoint(57, 31));
+  QCoreApplication::processEvents();
+  const QPoint left = dialog->pos();
+  ASSERT_EQ(left, before + QPoint(57, 31));
+  Click("OKButton");
+  ASSERT_FALSE(dialog->isVisible());
+  ActionOf(window, "O3")->trigger();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->pos(), left);
 }
 
 }  // namespace
