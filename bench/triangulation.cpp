@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <random>
 
-#include "data/Triangulation.h"
+#include "mesh/Triangulation.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "data/MeshFile.h"
-#include "data/Triangulation.h"
+#include "mesh/Triangulation.h"
 
 namespace tarn {
 

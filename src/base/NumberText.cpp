@@ -90,6 +90,58 @@ long long DecimalExponent(std::string_view body) {
   return exponent + position;
 }
 
+// The powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kLargestExactPower = 22;
+constexpr std::uint64_t kLargestExactInteger = std::uint64_t{1} << 53;
+
+// The common number of a data file ("-123.4567", "1.25e-3") read without from_chars: the
+// decimal digits as an integer m < 2^53 and a power of ten e with |e| <= 22 are both exact
+// doubles, so m * 10^e (or m / 10^-e) is one correctly rounded operation, the value
+// from_chars gives (Clinger's fast path). True only for a text that is wholly such a
+// number; anything else (more digits, larger exponents, other forms and all errors) is
+// left to the full conversion, which alone decides what is rejected.
+bool TryPlainDecimal(std::string_view body, double& magnitude) {
+  const char* p = body.data();
+  const char* end = p + body.size();
+  // Leading zeros count towards the limit of 19 digits too: rarely written, and then the
+  // full conversion takes over.
+  std::uint64_t digits = 0;
+  const char* first = p;
+  for (; p < end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+  std::ptrdiff_t count = p - first;
+  int exponent = 0;
+  if (p < end && *p == '.') {
+    const char* fraction = ++p;
+    for (; p < end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    exponent = -static_cast<int>(p - fraction);
+    count += p - fraction;
+  }
+  if (count == 0 || count > 19) return false;
+  if (p < end && (*p == 'e' || *p == 'E')) {
+    ++p;
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '+' || *p == '-')) ++p;
+    if (p == end) return false;
+    int written = 0;
+    for (; p < end && IsDigit(*p); ++p) {
+      if (written > 100) return false;
+      written = written * 10 + (*p - '0');
+    }
+    exponent += negative ? -written : written;
+  }
+  if (p != end || digits > kLargestExactInteger) return false;
+  if (digits == 0) {
+    magnitude = 0;
+    return true;
+  }
+  if (exponent < -kLargestExactPower || exponent > kLargestExactPower) return false;
+  const auto value = static_cast<double>(digits);
+  magnitude = exponent < 0 ? value / kExactPowersOfTen[-exponent] : value * kExactPowersOfTen[exponent];
+  return true;
+}
+
 }  // namespace
 
 std::string FloatToText(double value, int precision, int minExponentDigits) {
@@ -110,6 +162,10 @@ bool TryTextToFloat(std::string_view text, double& value) {
   if (!body.empty() && (body[0] == '+' || body[0] == '-')) body.remove_prefix(1);
   if (!StartsLikeANumber(body)) return false;
   double magnitude = 0;
+  if (TryPlainDecimal(body, magnitude)) {
+    value = negative ? -magnitude : magnitude;
+    return true;
+  }
   const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), magnitude);
   if (end != body.data() + body.size()) return false;
   if (error == std::errc::result_out_of_range) {

@@ -20,4 +20,8 @@ int SplitText(std::string_view text, char delimiter, std::vector<std::string_vie
 // ending adds no empty line.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// The same lines one at a time: the line starting at `at` (without its ending), with `at`
+// moved past the ending; false once `at` has reached the end of the text.
+bool NextLine(std::string_view text, std::size_t& at, std::string_view& line);
+
 }  // namespace tarn

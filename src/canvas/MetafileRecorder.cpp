@@ -11,9 +11,25 @@
 
 namespace tarn {
 
-MetafileRecorder::MetafileRecorder(int width, int height, FontMetrics& metrics)
+namespace {
+
+// A contour picture switches among the few dozen colours of its bands; keeping more would
+// only grow the object table that every reader allocates.
+constexpr std::size_t kKeptPens = 64;
+constexpr std::size_t kKeptBrushes = 64;
+
+// Dashes and dots leave gaps that the background fills.
+bool HasGaps(PenStyle style) { return style != PenStyle::Solid && style != PenStyle::Clear; }
+
+}  // namespace
+
+MetafileRecorder::MetafileRecorder(int width, int height, FontMetrics& metrics, bool keepObjects)
     : width_(width), height_(height), metrics_(metrics), out_(bytes_),
-      rop2_(emf::kRop2CopyPen), bkMode_(emf::kBkOpaque) {
+      rop2_(emf::kRop2CopyPen), bkMode_(emf::kBkOpaque), wantedBkMode_(emf::kBkOpaque) {
+  if (keepObjects) {
+    pen_.Limit = kKeptPens;
+    brush_.Limit = kKeptBrushes;
+  }
   WriteEmfHeader(out_, width, height);
 }
 
@@ -30,6 +46,7 @@ void MetafileRecorder::MoveTo(int x, int y) {
 
 void MetafileRecorder::LineTo(int x, int y) {
   RealizePen();
+  RealizeLineBackground();
   WritePointRecord(Record(), emf::kLineTo, x, y);
   if (PenDraws()) AddStrokeBounds(position_.X, position_.Y, x, y);
   position_ = PixelPoint{x, y};
@@ -39,6 +56,7 @@ void MetafileRecorder::Polygon(std::span<const PixelPoint> points) {
   if (points.empty()) return;  // the platform records nothing for an empty polygon
   RealizeBrush();
   RealizePen();
+  RealizeLineBackground();
   BoundsAccumulator pointsBox;
   for (const PixelPoint& p : points) pointsBox.AddPoint(p.X, p.Y);
   const PixelBox box = pointsBox.Box();
@@ -49,6 +67,7 @@ void MetafileRecorder::Polygon(std::span<const PixelPoint> points) {
 void MetafileRecorder::Rectangle(int left, int top, int right, int bottom) {
   RealizeBrush();
   RealizePen();
+  RealizeLineBackground();
   WriteBoxRecord(Record(), emf::kRectangle, left, top, right, bottom);
   AddBoxBounds(left, top, right, bottom);
 }
@@ -56,6 +75,7 @@ void MetafileRecorder::Rectangle(int left, int top, int right, int bottom) {
 void MetafileRecorder::Ellipse(int left, int top, int right, int bottom) {
   RealizeBrush();
   RealizePen();
+  RealizeLineBackground();
   WriteBoxRecord(Record(), emf::kEllipse, left, top, right, bottom);
   AddBoxBounds(left, top, right, bottom);
 }
@@ -65,6 +85,7 @@ void MetafileRecorder::TextOut(int x, int y, std::string_view text) {
   if (!text.empty()) {
     RealizeBrush();
     RealizeFont();
+    RealizeBackground();
     SetState(emf::kSetTextColor, textColor_, CurrentFont().Choice.TextColor & 0x00FFFFFFu);
     EmfText record;
     record.Reference = PixelPoint{x, y};
@@ -109,7 +130,7 @@ void MetafileRecorder::RealizePen() {
 void MetafileRecorder::RealizeBrush() {
   Realize(brush_, ToEmfBrush(CurrentBrush()), emf::kStockWhiteBrush,
           [](ByteWriter& out, std::uint32_t index, const EmfBrush& brush) { WriteCreateBrush(out, index, brush); });
-  RealizeBackground();
+  NoteBackground();
 }
 
 void MetafileRecorder::RealizeFont() {
@@ -119,36 +140,77 @@ void MetafileRecorder::RealizeFont() {
 
 // As the platform's canvas does with its brush: a solid brush makes the background (behind
 // text and in the gaps of dashed lines) opaque in its colour, a clear one transparent.
-void MetafileRecorder::RealizeBackground() {
+void MetafileRecorder::NoteBackground() {
   if (CurrentBrush().Style == BrushStyle::Solid) {
-    SetState(emf::kSetBkColor, bkColor_, CurrentBrush().BrushColor & 0x00FFFFFFu);
-    SetState(emf::kSetBkMode, bkMode_, emf::kBkOpaque);
+    wantedBkColor_ = CurrentBrush().BrushColor & 0x00FFFFFFu;
+    wantedBkMode_ = emf::kBkOpaque;
   } else {
-    SetState(emf::kSetBkMode, bkMode_, emf::kBkTransparent);
+    wantedBkMode_ = emf::kBkTransparent;
   }
 }
 
-// A changed object replaces the selected one: the stock object is selected while ours is
-// deleted, so the new one takes the freed index.
+// Playback reads the background only for text and for the gaps of a styled pen, so it is
+// recorded just before those, as the last brush realized left it.
+void MetafileRecorder::RealizeBackground() {
+  SetState(emf::kSetBkColor, bkColor_, wantedBkColor_);
+  SetState(emf::kSetBkMode, bkMode_, wantedBkMode_);
+}
+
+void MetafileRecorder::RealizeLineBackground() {
+  if (HasGaps(CurrentPen().Style)) RealizeBackground();
+}
+
+// The selected object is kept when unchanged; an object kept from before is selected again;
+// otherwise a new one is made, after the one selected longest ago is deleted if the kind is
+// at its limit (with a limit of one, the selected object is replaced in its freed slot).
 template <typename Object, typename Create>
 void MetafileRecorder::Realize(Selection<Object>& selection, const Object& wanted, std::uint32_t stock,
                                Create create) {
-  if (selection.Current && *selection.Current == wanted) return;
-  ReleaseSelection(selection, stock);
-  selection.Index = objects_.Allocate();
-  create(Record(), selection.Index, wanted);
-  WriteValueRecord(Record(), emf::kSelectObject, selection.Index);
-  selection.Current = wanted;
+  if (selection.Current && selection.Kept[*selection.Current].Value == wanted) return;
+  auto& kept = selection.Kept;
+  const auto same = std::find_if(kept.begin(), kept.end(), [&wanted](const Made<Object>& made) { return made.Value == wanted; });
+  if (same != kept.end()) {
+    WriteValueRecord(Record(), emf::kSelectObject, same->Index);
+    same->LastUse = ++uses_;
+    selection.Current = static_cast<std::size_t>(same - kept.begin());
+    return;
+  }
+  if (kept.size() >= selection.Limit) {
+    std::optional<std::size_t> oldest;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      if (kept.size() > 1 && selection.Current == i) continue;
+      if (!oldest || kept[i].LastUse < kept[*oldest].LastUse) oldest = i;
+    }
+    Forget(selection, *oldest, stock);
+  }
+  const Made<Object> made{wanted, objects_.Allocate(), ++uses_};
+  create(Record(), made.Index, wanted);
+  WriteValueRecord(Record(), emf::kSelectObject, made.Index);
+  kept.push_back(made);
+  selection.Current = kept.size() - 1;
 }
 
+// Deletes one kept object; a selected one is first replaced by the stock object.
+template <typename Object>
+void MetafileRecorder::Forget(Selection<Object>& selection, std::size_t which, std::uint32_t stock) {
+  if (selection.Current == which) {
+    WriteValueRecord(Record(), emf::kSelectObject, stock);
+    selection.Current.reset();
+  }
+  WriteValueRecord(Record(), emf::kDeleteObject, selection.Kept[which].Index);
+  objects_.Free(selection.Kept[which].Index);
+  selection.Kept.erase(selection.Kept.begin() + static_cast<std::ptrdiff_t>(which));
+  if (selection.Current && *selection.Current > which) --*selection.Current;
+}
+
+// At the end: the stock object is selected and every kept object deleted.
 template <typename Object>
 void MetafileRecorder::ReleaseSelection(Selection<Object>& selection, std::uint32_t stock) {
-  if (!selection.Current) return;
-  WriteValueRecord(Record(), emf::kSelectObject, stock);
-  WriteValueRecord(Record(), emf::kDeleteObject, selection.Index);
-  objects_.Free(selection.Index);
-  selection.Current.reset();
-  selection.Index = 0;
+  if (selection.Current) {
+    WriteValueRecord(Record(), emf::kSelectObject, stock);
+    selection.Current.reset();
+  }
+  while (!selection.Kept.empty()) Forget(selection, 0, stock);
 }
 
 void MetafileRecorder::SetState(std::uint32_t type, std::uint32_t& state, std::uint32_t value) {

@@ -1,7 +1,12 @@
 // A canvas that records every drawing call as Enhanced Metafile records, the way the
 // platform's metafile canvas does, with each call's coordinates stored as given.
 //
-// Objects are created when first needed for drawing and replaced when they change.
+// Objects are created when first needed for drawing and replaced when they change. With
+// kept objects, pens and brushes stay in the object table once made, up to a few dozen of
+// each, so that a picture which keeps switching between the colours of its bands selects
+// them again instead of creating them anew (half the size of a large contour picture); only
+// readers that follow SelectObject may be given such a recording. The background mode and
+// colour are recorded only before what uses them: text, and lines in a dashed or dotted pen.
 //
 // Readers of these records take note: EMR_RECTANGLE and EMR_ELLIPSE hold the call's box, so
 // their right and bottom are one past the last painted pixel (the platform's own recorder
@@ -11,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "canvas/ByteWriter.h"
 #include "canvas/Canvas.h"
@@ -24,7 +30,7 @@ class MetafileRecorder final : public Canvas {
  public:
   // A picture of width x height pixels; text is measured with `metrics`, which must outlive
   // the recorder.
-  MetafileRecorder(int width, int height, FontMetrics& metrics);
+  MetafileRecorder(int width, int height, FontMetrics& metrics, bool keepObjects = false);
 
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
@@ -44,22 +50,34 @@ class MetafileRecorder final : public Canvas {
   int Height() const { return height_; }
 
  private:
-  // One kind of object (pen, brush or font) as it is selected in the recording.
+  // One object of ours in the table.
+  template <typename Object>
+  struct Made {
+    Object Value;
+    std::uint32_t Index = 0;
+    std::uint64_t LastUse = 0;  // for choosing which to delete when the kind is at its limit
+  };
+  // One kind of object (pen, brush or font): those in the table and the one selected.
   template <typename Object>
   struct Selection {
-    std::optional<Object> Current;  // nothing while the stock object is selected
-    std::uint32_t Index = 0;
+    std::vector<Made<Object>> Kept;
+    std::size_t Limit = 1;
+    std::optional<std::size_t> Current;  // into Kept; nothing while the stock object is selected
   };
 
   ByteWriter& Record();
   void RealizePen();
   void RealizeBrush();
   void RealizeFont();
+  void NoteBackground();
   void RealizeBackground();
   template <typename Object, typename Create>
   void Realize(Selection<Object>& selection, const Object& wanted, std::uint32_t stock, Create create);
   template <typename Object>
+  void Forget(Selection<Object>& selection, std::size_t which, std::uint32_t stock);
+  template <typename Object>
   void ReleaseSelection(Selection<Object>& selection, std::uint32_t stock);
+  void RealizeLineBackground();
   void SetState(std::uint32_t type, std::uint32_t& state, std::uint32_t value);
   void AddStrokeBounds(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
   void AddBoxBounds(int left, int top, int right, int bottom);
@@ -71,6 +89,7 @@ class MetafileRecorder final : public Canvas {
   FontMetrics& metrics_;
   std::string bytes_;
   ByteWriter out_;
+  std::uint64_t uses_ = 0;
   std::uint32_t records_ = 1;  // the header
   bool finished_ = false;
   ObjectTable objects_;
@@ -81,6 +100,9 @@ class MetafileRecorder final : public Canvas {
   std::uint32_t rop2_;
   std::uint32_t bkMode_;
   std::uint32_t bkColor_ = kWhite;
+  // What the brush last realized asks of the background, recorded when something uses it.
+  std::uint32_t wantedBkMode_;
+  std::uint32_t wantedBkColor_ = kWhite;
   std::uint32_t textColor_ = kBlack;
   PixelPoint position_;
   BoundsAccumulator bounds_;

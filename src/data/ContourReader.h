@@ -6,7 +6,9 @@
 // corner), then rows of a y value followed by the values at (x2, y), (x3, y), ...
 //
 // These functions append to the caller's point set as they go, so that a failure leaves
-// the samples before the faulty line or cell in place, as the load command promises.
+// the samples before the faulty line or cell in place, as the load command promises. An
+// error they throw carries the faulty line's number as its Where() ("12行目"); the caller
+// knows the file's name and may put it in front.
 #pragma once
 
 #include <string>

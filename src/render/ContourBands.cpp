@@ -44,11 +44,15 @@
 // as one polyline, chains in the order of their first piece. Where triangles are smaller than a
 // pixel the pieces would each draw nothing (a line leaves out its last pixel); joined, they
 // draw the line.
+//
+// A piece is kept as its triangle, level and end keys only (its pixels are worked out again
+// when drawn, by the same expressions), and the ends are matched one level at a time: chains
+// never leave their level, so each level's chains are those the whole set would give, and
+// sorting all chains by their first piece restores the drawing order.
 #include "render/ContourBands.h"
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <optional>
 #include <span>
 #include <tuple>
@@ -168,11 +172,10 @@ EndKey KeyOnEdge(PointIndex a, PointIndex b, double t) {
 // One triangle's piece of a contour level.
 struct LinePiece {
   std::int64_t Level;
-  PixelPoint From;  // the long point
-  PixelPoint To;    // the short point
-  EndKey FromKey;
-  EndKey ToKey;
+  std::uint32_t Triangle;
   Color BandColor;  // the colour of the band above the level, which "普通色" draws in
+  EndKey FromKey;   // of the long point
+  EndKey ToKey;     // of the short point
 };
 
 // The corners of a triangle with their indices into the point set.
@@ -188,7 +191,7 @@ IndexedCorners IndexedCornersOf(const PointList& points, const MeshTriangle& tri
 }
 
 // The piece of level `hi` (the upper segment of the band below it), keyed by the edges it ends on.
-LinePiece PieceOf(const IndexedCorners& ic, std::int64_t level, double hi, const LevelSegment& segment, Color color) {
+LinePiece PieceOf(const IndexedCorners& ic, std::uint32_t triangle, std::int64_t level, double hi, Color color) {
   const BandCorners& c = ic.Corners;
   double t1 = EdgeFraction(*c.M, *c.H, hi);
   const EndKey longKey = KeyOnEdge(ic.M, ic.H, std::fmin(t1, 1.0));
@@ -199,11 +202,11 @@ LinePiece PieceOf(const IndexedCorners& ic, std::int64_t level, double hi, const
   } else {
     shortKey = KeyOnEdge(ic.O, ic.H, std::clamp(EdgeFraction(*c.O, *c.H, hi), 0.0, 1.0));
   }
-  return {level, segment.Long, segment.Short, longKey, shortKey, color};
+  return {level, triangle, color, longKey, shortKey};
 }
 
-void DrawTriangleBands(RenderContext& ctx, const IndexedCorners& ic, double vmin, double vmax, const PlotArea& area,
-                       double s, const PixelRect* clip, std::vector<PixelPoint>& clipped,
+void DrawTriangleBands(RenderContext& ctx, std::uint32_t triangle, const IndexedCorners& ic, double vmin, double vmax,
+                       const PlotArea& area, double s, const PixelRect* clip, std::vector<PixelPoint>& clipped,
                        std::vector<LinePiece>* pieces) {
   const BandCorners& c = ic.Corners;
   const PixelPoint oPixel = PixelOf(area, *c.O);
@@ -226,67 +229,105 @@ void DrawTriangleBands(RenderContext& ctx, const IndexedCorners& ic, double vmin
     // lowest and highest levels only touch a corner and draw nothing.
     if (pieces && j + 1 < topLevel) {
       const double above = static_cast<double>(j + 2) * s;
-      pieces->push_back(PieceOf(ic, j + 1, hi, upper, ValueColor(ctx.Options, above, vmin, vmax)));
+      pieces->push_back(PieceOf(ic, triangle, j + 1, hi, ValueColor(ctx.Options, above, vmin, vmax)));
     }
     lower = upper;
   }
 }
 
-// One end of a piece, for finding the pieces that meet there.
+// The pixels of a piece: the upper segment of the band below its level, as the fill drew it.
+LevelSegment PieceSegment(const PointList& points, const TriangleList& mesh, const PlotArea& area, double s,
+                          const LinePiece& piece) {
+  const BandCorners c = CornersOf(points, mesh[piece.Triangle]);
+  const double hi = static_cast<double>(piece.Level) * s;
+  return {UpperLongPoint(area, c, hi), UpperShortPoint(area, c, hi)};
+}
+
+// One end of a piece of the level being joined, for finding the pieces that meet there.
 struct PieceEnd {
-  std::int64_t Level;
   EndKey Key;
   std::uint32_t Piece;
-  friend bool operator<(const PieceEnd& a, const PieceEnd& b) {
-    return std::tie(a.Level, a.Key, a.Piece) < std::tie(b.Level, b.Key, b.Piece);
-  }
+  friend bool operator<(const PieceEnd& a, const PieceEnd& b) { return std::tie(a.Key, a.Piece) < std::tie(b.Key, b.Piece); }
 };
 
+// The chains of every level: each chain a run of piece ends in drawing order, an end being a
+// piece number times two, plus one for its short point (To).
 class PieceJoiner {
  public:
+  struct Chain {
+    std::uint32_t FirstPiece;
+    std::uint32_t Begin;  // into Ends()
+    std::uint32_t End;
+  };
+
   explicit PieceJoiner(const std::vector<LinePiece>& pieces) : pieces_(pieces), used_(pieces.size(), false) {
-    ends_.reserve(2 * pieces.size());
-    for (std::uint32_t i = 0; i < pieces.size(); ++i) {
-      ends_.push_back({pieces[i].Level, pieces[i].FromKey, i});
-      ends_.push_back({pieces[i].Level, pieces[i].ToKey, i});
+    const std::vector<std::uint32_t> order = PiecesByLevel();
+    for (std::size_t level = 0; level + 1 < levelStarts_.size(); ++level) {
+      JoinLevel(std::span(order).subspan(levelStarts_[level], levelStarts_[level + 1] - levelStarts_[level]));
     }
-    std::sort(ends_.begin(), ends_.end());
+    std::sort(chains_.begin(), chains_.end(), [](const Chain& a, const Chain& b) { return a.FirstPiece < b.FirstPiece; });
   }
 
-  // The chain that starts with the first piece not yet used, as its points; empty when all are.
-  bool NextChain(std::deque<PixelPoint>& chain, Color& color) {
-    while (next_ < pieces_.size() && used_[next_]) ++next_;
-    if (next_ >= pieces_.size()) return false;
-    const LinePiece& first = pieces_[next_];
-    used_[next_] = true;
-    chain.assign({first.From, first.To});
-    color = first.BandColor;
-    Extend(chain, first.Level, first.ToKey, true);
-    Extend(chain, first.Level, first.FromKey, false);
-    return true;
-  }
+  const std::vector<Chain>& Chains() const { return chains_; }
+  const std::vector<std::uint32_t>& Ends() const { return ends_; }
 
  private:
-  // Follows unused pieces from the end `key` of the chain, at its back or its front.
-  void Extend(std::deque<PixelPoint>& chain, std::int64_t level, EndKey key, bool atBack) {
+  // The piece numbers grouped by level, in increasing order within each (a counting sort);
+  // level k from the lowest one holds positions levelStarts_[k] up to levelStarts_[k + 1].
+  std::vector<std::uint32_t> PiecesByLevel() {
+    if (pieces_.empty()) return {};
+    const auto [low, high] = std::minmax_element(pieces_.begin(), pieces_.end(),
+                                                 [](const LinePiece& a, const LinePiece& b) { return a.Level < b.Level; });
+    const std::int64_t lowest = low->Level;
+    levelStarts_.assign(static_cast<std::size_t>(high->Level - lowest) + 2, 0);
+    for (const LinePiece& piece : pieces_) ++levelStarts_[static_cast<std::size_t>(piece.Level - lowest) + 1];
+    for (std::size_t k = 1; k < levelStarts_.size(); ++k) levelStarts_[k] += levelStarts_[k - 1];
+    std::vector<std::uint32_t> order(pieces_.size());
+    std::vector<std::size_t> next(levelStarts_.begin(), levelStarts_.end() - 1);
+    for (std::uint32_t i = 0; i < pieces_.size(); ++i) order[next[static_cast<std::size_t>(pieces_[i].Level - lowest)]++] = i;
+    return order;
+  }
+
+  // The chains of one level, each started at its first piece not yet used.
+  void JoinLevel(std::span<const std::uint32_t> level) {
+    meeting_.clear();
+    for (const std::uint32_t i : level) {
+      meeting_.push_back({pieces_[i].FromKey, i});
+      meeting_.push_back({pieces_[i].ToKey, i});
+    }
+    std::sort(meeting_.begin(), meeting_.end());
+    for (const std::uint32_t first : level) {
+      if (used_[first]) continue;
+      used_[first] = true;
+      back_.clear();
+      front_.clear();
+      Extend(back_, pieces_[first].ToKey);
+      Extend(front_, pieces_[first].FromKey);
+      const auto begin = static_cast<std::uint32_t>(ends_.size());
+      ends_.insert(ends_.end(), front_.rbegin(), front_.rend());
+      ends_.push_back(2 * first);
+      ends_.push_back(2 * first + 1);
+      ends_.insert(ends_.end(), back_.begin(), back_.end());
+      chains_.push_back({first, begin, static_cast<std::uint32_t>(ends_.size())});
+    }
+    std::vector<PieceEnd>().swap(meeting_);  // the largest level decides the peak, not the sum
+  }
+
+  // Follows unused pieces from the chain's end at `key`, noting the far end of each.
+  void Extend(std::vector<std::uint32_t>& far, EndKey key) {
     for (;;) {
-      const auto piece = TakeAt(level, key);
+      const auto piece = TakeAt(key);
       if (!piece) return;
       const LinePiece& p = pieces_[*piece];
       const bool fromHere = p.FromKey == key;
-      const PixelPoint far = fromHere ? p.To : p.From;
+      far.push_back(2 * *piece + (fromHere ? 1 : 0));
       key = fromHere ? p.ToKey : p.FromKey;
-      if (atBack) {
-        chain.push_back(far);
-      } else {
-        chain.push_front(far);
-      }
     }
   }
 
-  std::optional<std::uint32_t> TakeAt(std::int64_t level, EndKey key) {
-    auto it = std::lower_bound(ends_.begin(), ends_.end(), PieceEnd{level, key, 0});
-    for (; it != ends_.end() && it->Level == level && it->Key == key; ++it) {
+  std::optional<std::uint32_t> TakeAt(EndKey key) {
+    auto it = std::lower_bound(meeting_.begin(), meeting_.end(), PieceEnd{key, 0});
+    for (; it != meeting_.end() && it->Key == key; ++it) {
       if (!used_[it->Piece]) {
         used_[it->Piece] = true;
         return it->Piece;
@@ -297,22 +338,31 @@ class PieceJoiner {
 
   const std::vector<LinePiece>& pieces_;
   std::vector<bool> used_;
-  std::vector<PieceEnd> ends_;
-  std::size_t next_ = 0;
+  std::vector<std::size_t> levelStarts_;
+  std::vector<PieceEnd> meeting_;
+  std::vector<std::uint32_t> back_;
+  std::vector<std::uint32_t> front_;
+  std::vector<Chain> chains_;
+  std::vector<std::uint32_t> ends_;
 };
 
-void DrawContourLines(RenderContext& ctx, const std::vector<LinePiece>& pieces, const PixelRect& rect) {
+void DrawContourLines(RenderContext& ctx, const std::vector<LinePiece>& pieces, const PixelRect& rect,
+                      const PointList& points, const TriangleList& mesh, const PlotArea& area, double s) {
   Canvas& canvas = ctx.Target;
   ClippedLines lines(canvas, rect, ctx.ClipToPlot);
-  PieceJoiner joiner(pieces);
-  std::deque<PixelPoint> chain;
-  Color color = kBlack;
-  while (joiner.NextChain(chain, color)) {
+  const PieceJoiner joiner(pieces);
+  const std::vector<std::uint32_t>& ends = joiner.Ends();
+  auto pointAt = [&](std::uint32_t end) {
+    const LevelSegment segment = PieceSegment(points, mesh, area, s, pieces[end / 2]);
+    return end % 2 == 0 ? segment.Long : segment.Short;
+  };
+  for (const PieceJoiner::Chain& chain : joiner.Chains()) {
+    const Color color = pieces[chain.FirstPiece].BandColor;
     canvas.SetPenColor(color);
     canvas.SetBrushColor(color);
     SetContourPen(ctx.Options, canvas);
-    lines.MoveTo(chain.front());
-    for (std::size_t i = 1; i < chain.size(); ++i) lines.LineTo(chain[i]);
+    lines.MoveTo(pointAt(ends[chain.Begin]));
+    for (std::uint32_t i = chain.Begin + 1; i < chain.End; ++i) lines.LineTo(pointAt(ends[i]));
     canvas.SetPenMode(PenMode::Copy);
   }
 }
@@ -384,14 +434,15 @@ void DrawContourBands(RenderContext& ctx, const PointList& points, const Triangl
   ctx.Ui.ShowProgress(kProgressLabel, 0, static_cast<int>(mesh.size()));
   bool stopped = false;
   for (std::size_t i = 0; i < mesh.size() && !stopped; ++i) {
-    DrawTriangleBands(ctx, IndexedCornersOf(points, mesh[i]), vmin, vmax, area, s, clip, clipped, collect);
+    DrawTriangleBands(ctx, static_cast<std::uint32_t>(i), IndexedCornersOf(points, mesh[i]), vmin, vmax, area, s, clip,
+                      clipped, collect);
     ctx.Target.SetPenColor(ctx.Options.GetColor(OptionColor::BDColor));
     stopped = StopRequested(ctx, static_cast<int>(i));
   }
   if (!stopped) ctx.Ui.HideProgress();
   // The lines of the triangles drawn, also when "中断" stopped the fill.
   if (collect) {
-    DrawContourLines(ctx, pieces, rect);
+    DrawContourLines(ctx, pieces, rect, points, mesh, area, s);
     ctx.Target.SetPenColor(ctx.Options.GetColor(OptionColor::BDColor));
   }
 }

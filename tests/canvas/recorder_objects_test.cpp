@@ -1,6 +1,9 @@
 // Pens, brushes and fonts in a recording: created when first drawn with, replaced in the
-// freed slot when they change, selected back to stock objects and deleted at the end.
+// freed slot when they change (or, with kept objects, kept for selecting again), selected
+// back to stock objects and deleted at the end; the background recorded only where used.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "FakeFontMetrics.h"
 #include "RecordList.h"
@@ -49,6 +52,102 @@ TEST_F(RecorderObjectsTest, ChangedPenReplacesTheOldOneInItsSlot) {
   EXPECT_EQ(rops[0].Value(), emf::kRop2Not);
   EXPECT_EQ(rops[1].Value(), emf::kRop2CopyPen);
   EXPECT_EQ(ValidateEmf(bytes).Header.Handles, 2u);
+}
+
+TEST_F(RecorderObjectsTest, WithKeptObjectsAChangedPenIsMadeBesideTheOldOne) {
+  MetafileRecorder kept{275, 275, metrics_, true};
+  kept.SetPenColor(MakeColor(255, 0, 0));
+  kept.MoveTo(20, 250);
+  kept.LineTo(250, 30);
+  kept.SetPenColor(MakeColor(0, 0, 255));
+  kept.SetPenMode(PenMode::Not);
+  kept.LineTo(30, 30);
+  kept.SetPenMode(PenMode::Copy);
+  kept.LineTo(30, 40);
+  const std::string bytes = kept.Finish();
+  EXPECT_EQ(BodyTypes(bytes), (std::vector<std::uint32_t>{
+                                  emf::kMoveToEx, emf::kCreatePen, emf::kSelectObject, emf::kLineTo,
+                                  emf::kCreatePen, emf::kSelectObject, emf::kSetRop2, emf::kLineTo,
+                                  emf::kSetRop2, emf::kLineTo, emf::kSelectObject, emf::kDeleteObject,
+                                  emf::kDeleteObject}));
+  const auto pens = RecordsOfType(bytes, emf::kCreatePen);
+  ASSERT_EQ(pens.size(), 2u);
+  EXPECT_EQ(pens[0].Value(), 1u);
+  EXPECT_EQ(pens[1].Value(), 2u) << "the red pen stays alive in slot 1";
+  EXPECT_EQ(ReadCreatePen(pens[0].View()), (EmfPen{0, 1, 0x000000FFu}));
+  EXPECT_EQ(ReadCreatePen(pens[1].View()), (EmfPen{0, 1, 0x00FF0000u}));
+  const auto selects = RecordsOfType(bytes, emf::kSelectObject);
+  EXPECT_EQ(selects[2].Value(), emf::kStockBlackPen) << "deselected before they are deleted";
+  const auto rops = RecordsOfType(bytes, emf::kSetRop2);
+  EXPECT_EQ(rops[0].Value(), emf::kRop2Not);
+  EXPECT_EQ(rops[1].Value(), emf::kRop2CopyPen);
+  EXPECT_EQ(ValidateEmf(bytes).Header.Handles, 3u);
+}
+
+// Band after band, a contour picture goes back to colours it drew with before.
+TEST_F(RecorderObjectsTest, KeptColoursAreSelectedAgainNotCreatedAgain) {
+  MetafileRecorder kept{275, 275, metrics_, true};
+  const Color colours[] = {MakeColor(200, 0, 0), MakeColor(0, 200, 0), MakeColor(0, 0, 200)};
+  for (int i = 0; i < 30; ++i) {
+    kept.SetPenColor(colours[i % 3]);
+    kept.SetBrushColor(colours[i % 3]);
+    const PixelPoint triangle[] = {{i, 0}, {i + 5, 9}, {i, 9}};
+    kept.Polygon(triangle);
+  }
+  const std::string bytes = kept.Finish();
+  const EmfSummary summary = ValidateEmf(bytes);
+  EXPECT_EQ(summary.Count(emf::kCreatePen), 3u);
+  EXPECT_EQ(summary.Count(emf::kCreateBrushIndirect), 3u);
+  EXPECT_EQ(summary.Count(emf::kDeleteObject), 6u) << "only at the end";
+  // Each of the 30 polygons selects its pen and brush: 2 x 30, and the 2 stock objects at the end.
+  EXPECT_EQ(summary.Count(emf::kSelectObject), 62u);
+  EXPECT_EQ(summary.Header.Handles, 7u) << "1 + 3 pens + 3 brushes";
+  const auto pens = RecordsOfType(bytes, emf::kCreatePen);
+  for (std::size_t i = 0; i < pens.size(); ++i) {
+    EXPECT_EQ(ReadCreatePen(pens[i].View()).PenColor, colours[i]);
+  }
+}
+
+// Solid fills with solid outlines never read the background; text and dashed lines do, and
+// then find it as the last brush drawn with left it.
+TEST_F(RecorderObjectsTest, BackgroundIsRecordedOnlyWhereItIsUsed) {
+  const PixelPoint triangle[] = {{0, 0}, {5, 9}, {0, 9}};
+  for (unsigned i = 0; i < 5; ++i) {
+    recorder_.SetBrushColor(MakeColor(i, 0, 0));
+    recorder_.Polygon(triangle);
+  }
+  recorder_.SetPenStyle(PenStyle::Dash);
+  recorder_.LineTo(50, 50);
+  recorder_.LineTo(60, 50);
+  recorder_.SetBrushStyle(BrushStyle::Clear);
+  recorder_.SetPenStyle(PenStyle::Solid);
+  recorder_.Rectangle(1, 1, 9, 9);
+  recorder_.TextOut(5, 5, "x");
+  const std::string bytes = recorder_.Finish();
+  const auto colours = RecordsOfType(bytes, emf::kSetBkColor);
+  ASSERT_EQ(colours.size(), 1u) << "once, before the first dashed line";
+  EXPECT_EQ(colours[0].Value(), MakeColor(4, 0, 0));
+  const auto modes = RecordsOfType(bytes, emf::kSetBkMode);
+  ASSERT_EQ(modes.size(), 1u) << "opaque is the default; transparent only before the text";
+  EXPECT_EQ(modes[0].Value(), emf::kBkTransparent);
+  const std::vector<std::uint32_t> types = BodyTypes(bytes);
+  const auto mode = std::find(types.begin(), types.end(), emf::kSetBkMode);
+  EXPECT_EQ(std::find(mode, types.end(), emf::kExtTextOutW) - mode, 1) << "right before the text";
+}
+
+TEST_F(RecorderObjectsTest, KeptObjectsStayWithinTheirLimit) {
+  MetafileRecorder kept{275, 275, metrics_, true};
+  for (int i = 0; i < 3000; ++i) {
+    const Color c = MakeColor(static_cast<unsigned>(i), static_cast<unsigned>(i / 256), 7);
+    kept.SetPenColor(c);
+    kept.SetBrushColor(c);
+    const PixelPoint triangle[] = {{i % 200, 0}, {i % 200 + 5, 9}, {i % 200, 9}};
+    kept.Polygon(triangle);
+  }
+  const EmfSummary summary = ValidateEmf(kept.Finish());
+  EXPECT_EQ(summary.Header.Handles, 1u + 64 + 64) << "64 pens and 64 brushes kept at most";
+  EXPECT_EQ(summary.Count(emf::kCreatePen), 3000u) << "every colour is new";
+  EXPECT_EQ(summary.Count(emf::kDeleteObject), 2u * 3000);
 }
 
 TEST_F(RecorderObjectsTest, PenStylesAndWidthsAreStoredAsGiven) {

@@ -1,0 +1,165 @@
+#include "mesh/MeshGrower.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "mesh/EdgeGrid.h"
+#include "mesh/EdgeIndex.h"
+#include "mesh/Geometry.h"
+#include "mesh/ThirdCornerRules.h"
+#include "mesh/Triangulation.h"
+
+namespace tarn {
+
+namespace {
+
+// A pass pumps messages after this many triangles (well under a millisecond of work).
+constexpr std::size_t kTrianglesPerPump = 256;
+
+// How many triangles ahead of the examined one the pair table is prefetched: far enough
+// that triangles with nothing left to examine do not catch up with their loads.
+constexpr std::size_t kPrefetchAhead = 8;
+
+// The rings of grid cells searched before the tree: enough for most edges, few enough
+// that an edge with no joinable point does not spend long there. None where the points
+// crowd into few cells.
+constexpr int kNearRings = 2;
+
+// Corner c = 1, 2, 3 of a triangle.
+PointIndex Corner(const MeshTriangle& t, int c) {
+  return c == 1 ? t.V1 : (c == 2 ? t.V2 : t.V3);
+}
+
+// The state of edge j = 1, 2, 3 (corner j to the next corner).
+std::int32_t& EdgeStateOf(MeshTriangle& t, int j) {
+  return j == 1 ? t.E1 : (j == 2 ? t.E2 : t.E3);
+}
+
+int NextCorner(int c) { return c % 3 + 1; }
+
+std::unique_ptr<CrossingIndex> CrossingIndexFor(const PointTree& tree, const PointGrid& grid,
+                                                const MeshEdges& edges) {
+  if (!grid.Balanced()) return std::make_unique<EdgeIndex>(tree, edges);
+  return std::make_unique<EdgeGrid>(grid, edges, std::max(tree.MaxAbsX(), tree.MaxAbsY()));
+}
+
+}  // namespace
+
+MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
+    : points_(points),
+      mesh_(mesh),
+      tree_(points),
+      grid_(tree_),
+      edges_(3 * points.size()),
+      crossings_(CrossingIndexFor(tree_, grid_, edges_)),
+      nearSearch_(grid_),
+      nearRings_(grid_.Balanced() ? kNearRings : -1),
+      search_(tree_),
+      isCorner_(points.size(), 0) {
+  assert(mesh_.size() == 1 && "the grower starts from the seed");
+  const MeshTriangle& seed = mesh_.front();
+  crossings_->AddTriangle(seed.V1, seed.V2, seed.V3);
+  edges_.AddTriangle(seed.V1, seed.V2, seed.V3);
+  NoteCorners(seed);
+}
+
+int MeshGrower::GrowPass(MeshBuildObserver& observer) {
+  const std::size_t count = mesh_.size();
+  for (std::size_t i = passStart_; i < count; ++i) {
+    if (i + kPrefetchAhead < count) PrefetchOpenEdges(mesh_[i + kPrefetchAhead]);
+    for (int j = 1; j <= 3; ++j) ExamineEdge(i, j);
+    if ((i - passStart_ + 1) % kTrianglesPerPump == 0) observer.Pump();
+  }
+  passStart_ = count;
+  return static_cast<int>(mesh_.size() - count);
+}
+
+// The holder counts of a triangle's open edges are asked next; a search is long enough to
+// hide the wait for them.
+void MeshGrower::PrefetchOpenEdges(const MeshTriangle& t) const {
+  if (t.E1 == kEdgeOpen) edges_.Prefetch(t.V1, t.V2);
+  if (t.E2 == kEdgeOpen) edges_.Prefetch(t.V2, t.V3);
+  if (t.E3 == kEdgeOpen) edges_.Prefetch(t.V3, t.V1);
+}
+
+// Edge j of triangle i runs from P to Q; R is the corner opposite.
+void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
+  const MeshTriangle& t = mesh_[triangle];
+  const PointIndex p = Corner(t, edge);
+  const PointIndex q = Corner(t, NextCorner(edge));
+  const PointIndex r = Corner(t, NextCorner(NextCorner(edge)));
+  // Both skip the edge; the state is the cheaper test.
+  if (EdgeStateOf(mesh_[triangle], edge) != kEdgeOpen) return;
+  if (edges_.HolderCount(p, q) >= 2) return;  // another triangle lies across it
+  double distance = 0;
+  const PointIndex k = FindThirdCorner(p, q, r, distance);
+  // A choice at distance 0 leaves the edge on the hull, as the plain procedure does.
+  const bool joined = k != kNoPoint && distance > 0;
+  if (joined) AppendTriangle(k, q, p);
+  EdgeStateOf(mesh_[triangle], edge) = joined ? kEdgeShared : kEdgeHull;
+}
+
+// The nearest point to the midpoint of P-Q, lowest index first, that lies strictly on the
+// far side from R and is joined to P and to Q without crossing an edge.
+PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
+                                       double& distance) {
+  ThirdCornerRules rules(points_, tree_, *crossings_, shadows_, p, q, r);
+  const Midpoint m = rules.Centre();
+  auto consider = [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); };
+  // The crossing tests take long enough to hide the pair-table loads that appending the
+  // triangle will need if k is accepted.
+  auto accept = [this, &rules, p, q](PointIndex k) {
+    edges_.Prefetch(k, q);
+    edges_.Prefetch(p, k);
+    return rules.Accept(k);
+  };
+  PointIndex found = kNoPoint;
+  double decidedBelow = 0;
+  auto mayJoin = [&rules](const PointTree::Entry& entry) { return rules.MayJoin(entry); };
+  switch (nearSearch_.FindFirst(m, nearRings_, mayJoin, consider, accept, found, distance,
+                                decidedBelow)) {
+    case RingSearch::Outcome::Found:
+      return found;
+    case RingSearch::Outcome::NoneAtAll:
+      return kNoPoint;
+    case RingSearch::Outcome::Undecided:
+      break;
+  }
+  // The points nearer than decidedBelow were all asked and refused.
+  auto considerRest = [&rules, &m, decidedBelow](const PointTree::Entry& entry) {
+    return MidpointDistance(m, entry.X, entry.Y) >= decidedBelow && rules.Consider(entry);
+  };
+  return search_.FindFirst(
+      m, [&rules](const PointTree::Box& box) { return rules.MayHold(box); }, considerRest,
+      accept, rules.Learned(), distance);
+}
+
+// The new triangle runs the shared edge backwards, keeping the winding; its other two
+// edges are marked shared if a triangle already holds their corners.
+void MeshGrower::AppendTriangle(PointIndex k, PointIndex q, PointIndex p) {
+  MeshTriangle added{k, q, p, kEdgeOpen, kEdgeShared, kEdgeOpen};
+  // Q-P is held by the triangle built across; the other two edges are filed if new.
+  if (edges_.HolderCount(k, q) >= 1) {
+    added.E1 = kEdgeShared;
+  } else {
+    crossings_->FileEdge(k, q);
+  }
+  if (edges_.HolderCount(p, k) >= 1) {
+    added.E3 = kEdgeShared;
+  } else {
+    crossings_->FileEdge(p, k);
+  }
+  edges_.AddTriangle(k, q, p);
+  mesh_.push_back(added);
+  NoteCorners(added);
+}
+
+void MeshGrower::NoteCorners(const MeshTriangle& triangle) {
+  for (const PointIndex corner : {triangle.V1, triangle.V2, triangle.V3}) {
+    if (isCorner_[corner]) continue;
+    isCorner_[corner] = 1;
+    ++cornerCount_;
+  }
+}
+
+}  // namespace tarn
