@@ -67,12 +67,18 @@ void LoadDataExecute(Document& doc, UserInterface& ui) {
   const auto fileName =
       ui.ChooseFileToOpen({standard ? kStandardDataTitle : kTableDataTitle, kContourDataFilter, ""});
   if (fileName) doc.ContourFileName = *fileName;
-  if (fileName && standard) {
-    LoadStandardDataExecute(doc, ui, *fileName);
-  } else if (fileName) {
-    const TextLines lines = TextLines(ReadDataFileBytes(*fileName));
-    LoadTableDataExecute(doc, ui, lines);
-    SetCaptionFromFile(doc, *fileName);
+  try {
+    if (fileName && standard) {
+      LoadStandardDataExecute(doc, ui, *fileName);
+    } else if (fileName) {
+      const TextLines lines = TextLines(ReadDataFileBytes(*fileName));
+      LoadTableDataExecute(doc, ui, lines);
+      SetCaptionFromFile(doc, *fileName);
+    }
+  } catch (TarnError& error) {
+    // The reader knows the line; the person also needs the file.
+    if (!error.Where().empty()) error.SetWhere(*fileName + ", " + error.Where());
+    throw;
   }
   AfterContourDataCommand(doc.Mode);
   doc.Notify(DocumentChange::Mode);

@@ -10,6 +10,15 @@ void Document::SetCaption(std::string caption) {
   Notify(DocumentChange::Caption);
 }
 
+void Document::SetPicture(std::string picture, int width, int height, std::optional<PlotArea> plot) {
+  Picture = std::move(picture);
+  PictureWidth = width;
+  PictureHeight = height;
+  PlotOfPicture = plot;
+  ++PictureRevision;
+  Notify(DocumentChange::Picture);
+}
+
 void Document::SetBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;

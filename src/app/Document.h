@@ -3,6 +3,7 @@
 // Views subscribe to one typed change notification and re-read what they show.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -63,12 +64,17 @@ class Document {
   std::string Picture;
   int PictureWidth = 0;
   int PictureHeight = 0;
+  // Counts the pictures recorded, so that a view can tell a new picture without keeping a copy.
+  std::uint64_t PictureRevision = 0;
   // The plot rectangle and scales the picture was recorded with, for reading values off it
   // under the mouse; nothing while the picture has no plot.
   std::optional<PlotArea> PlotOfPicture;
   // The main window's outer size that goes with the picture area.
   int WindowWidth = 390;
   int WindowHeight = 362;
+
+  // A new picture of the picture area: recorded bytes, their size in pixels and their plot.
+  void SetPicture(std::string picture, int width, int height, std::optional<PlotArea> plot);
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);

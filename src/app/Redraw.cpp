@@ -153,9 +153,8 @@ void PreRedrawExecute(Document& doc, UserInterface& port, FontMetrics& metrics) 
   // A refused first redraw leaves the picture area empty; saving then writes that empty
   // picture instead of claiming that nothing was drawn.
   if (doc.Picture.empty()) {
-    doc.Picture = MetafileRecorder(doc.ImageWidth, doc.ImageHeight, metrics).Finish();
-    doc.PictureWidth = doc.ImageWidth;
-    doc.PictureHeight = doc.ImageHeight;
+    doc.SetPicture(MetafileRecorder(doc.ImageWidth, doc.ImageHeight, metrics).Finish(), doc.ImageWidth,
+                   doc.ImageHeight, std::nullopt);
   }
   doc.GraphDrawn = true;
 }
@@ -188,11 +187,7 @@ void RedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   RequireWithinPictureBudget(LeastContourPictureBytes(doc.DataPoints, doc.Mesh, layout.Step, WorkOf(doc, layout)));
   MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics);
   DrawContourPicture(doc, ui, recorder, layout);
-  doc.Picture = recorder.Finish();
-  doc.PictureWidth = doc.ImageWidth;
-  doc.PictureHeight = doc.ImageHeight;
-  doc.PlotOfPicture = layout.Area;
-  doc.Notify(DocumentChange::Picture);
+  doc.SetPicture(recorder.Finish(), doc.ImageWidth, doc.ImageHeight, layout.Area);
 }
 
 }  // namespace tarn

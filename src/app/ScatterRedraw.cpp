@@ -135,11 +135,7 @@ void SanpReDrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   const ScatterColorsInUse colors{options.GetColor(OptionColor::BKCOLOR), options.GetColor(OptionColor::BDColor)};
   DrawScatterPicture(doc, drawing, area, values, colors);
   FinishLegend(doc, recorder, colors);
-  doc.Picture = recorder.Finish();
-  doc.PictureWidth = doc.ImageWidth;
-  doc.PictureHeight = doc.ImageHeight;
-  doc.PlotOfPicture = area;
-  doc.Notify(DocumentChange::Picture);
+  doc.SetPicture(recorder.Finish(), doc.ImageWidth, doc.ImageHeight, area);
 }
 
 void GraphImageMouseDown(Document& doc, UserInterface& port, FontMetrics& metrics, int x, int y) {

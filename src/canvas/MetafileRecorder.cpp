@@ -33,8 +33,11 @@ MetafileRecorder::MetafileRecorder(int width, int height, FontMetrics& metrics, 
   WriteEmfHeader(out_, width, height);
 }
 
+// The size estimate before drawing stops most pictures that are too large; this stops the rest
+// before a size field of the format could wrap.
 ByteWriter& MetafileRecorder::Record() {
   assert(!finished_ && "drawing on a finished recording");
+  if (bytes_.size() > byteLimit_) throw PictureTooLarge();
   ++records_;
   return out_;
 }

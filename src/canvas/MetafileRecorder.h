@@ -21,6 +21,7 @@
 #include "canvas/ByteWriter.h"
 #include "canvas/Canvas.h"
 #include "canvas/EmfRecords.h"
+#include "canvas/MetafileError.h"
 #include "canvas/ObjectTable.h"
 #include "canvas/PixelBox.h"
 
@@ -45,6 +46,9 @@ class MetafileRecorder final : public Canvas {
   // Ends the recording and returns the metafile bytes: our objects are deselected and deleted,
   // EMR_EOF is appended and the header's bounds and counts are filled in. Call once.
   std::string Finish();
+
+  // Recording past `bytes` throws PictureTooLarge (kMaxPictureBytes unless set lower).
+  void SetByteLimit(std::uint64_t bytes) { byteLimit_ = bytes; }
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -88,6 +92,7 @@ class MetafileRecorder final : public Canvas {
   int height_;
   FontMetrics& metrics_;
   std::string bytes_;
+  std::uint64_t byteLimit_ = kMaxPictureBytes;
   ByteWriter out_;
   std::uint64_t uses_ = 0;
   std::uint32_t records_ = 1;  // the header

@@ -5,22 +5,10 @@
 
 #include <cstdint>
 
-#include "base/Errors.h"
+#include "canvas/MetafileError.h"
 #include "data/PointSet.h"
 
 namespace tarn {
-
-// The largest recording the program makes: well inside the metafile's 32-bit sizes and the
-// memory of an ordinary desktop.
-inline constexpr std::uint64_t kMaxPictureBytes = std::uint64_t{1} << 30;
-
-inline constexpr const char* kPictureTooLargeMessage =
-    "描画する図形が多すぎるため、画像を作成できません\r\n等高線の間隔を広げるか、データを減らしてください";
-
-class PictureTooLarge : public TarnError {
- public:
-  PictureTooLarge() : TarnError(kPictureTooLargeMessage) {}
-};
 
 // What a contour picture will draw.
 struct ContourPictureWork {
@@ -37,7 +25,7 @@ std::uint64_t LeastContourPictureBytes(const PointList& points, const TriangleLi
 // The fewest bytes of a scatter picture of that many points, drawn with markers and lines.
 std::uint64_t LeastScatterPictureBytes(std::uint64_t points);
 
-// Throws PictureTooLarge when `bytes` exceeds the limit.
+// Throws PictureTooLarge when `bytes` exceeds kMaxPictureBytes.
 void RequireWithinPictureBudget(std::uint64_t bytes);
 
 }  // namespace tarn

@@ -160,7 +160,7 @@ class MainWindow : public QMainWindow {
   QWidget* client_ = nullptr;  // the scrolled area that holds the panel
   QFrame* panel_ = nullptr;
   QLabel* graphImage_ = nullptr;
-  std::string shownPicture_;
+  std::uint64_t shownRevision_ = 0;  // the picture shown, by the document's count
   QImage shownImage_;  // the played picture, shown again under each legend outline
   QLabel* readoutLabel_ = nullptr;
   ValueReadout readout_;

@@ -88,7 +88,7 @@ void MainWindow::CopyPictureExecute() {
     return;
   }
   auto picture = std::make_unique<QMimeData>();
-  picture->setImageData(shownPicture_ == doc_.Picture && !shownImage_.isNull() ? shownImage_ : PlayPicture(doc_));
+  picture->setImageData(shownRevision_ == doc_.PictureRevision && !shownImage_.isNull() ? shownImage_ : PlayPicture(doc_));
   picture->setData("image/x-emf", QByteArray(doc_.Picture.data(), static_cast<qsizetype>(doc_.Picture.size())));
   QApplication::clipboard()->setMimeData(picture.release());
 }

@@ -89,8 +89,8 @@ void MainWindow::ShowPicture() {
   graphImage_->setGeometry(0, 0, doc_.ImageWidth, doc_.ImageHeight);
   client_->setMinimumSize(kPanelLeft + doc_.ImageWidth + kPanelRight, kPanelTop + doc_.ImageHeight + kPanelBottom);
   SizeWindow();
-  if (doc_.Picture == shownPicture_) return;
-  shownPicture_ = doc_.Picture;
+  if (doc_.PictureRevision == shownRevision_) return;
+  shownRevision_ = doc_.PictureRevision;
   // The redraw reports its picture while the mode it drew in is still the current one.
   pictureHasValues_ = !doc_.Mode.SanpButton;
   readoutLabel_->clear();

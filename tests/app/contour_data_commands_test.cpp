@@ -183,5 +183,17 @@ TEST_F(ContourDataCommands, RefusedWhileALongOperationRuns) {
   EXPECT_EQ(ui.Messages(), (std::vector<std::string>{std::string("warning: ") + kBusyMessage}));
 }
 
+TEST_F(ContourDataCommands, AReaderErrorSaysWhichFileAndLine) {
+  const std::string path = dir.Write("bad.txt", "X\tY\tZ\n1\t2\t3\n4\tfive\t6\n");
+  ui.Files.push_back(path);
+  try {
+    LoadDataExecute(doc, ui);
+    FAIL() << "the bad line was taken";
+  } catch (const ConversionError& error) {
+    EXPECT_EQ(std::string(error.what()), "'five' は浮動小数点数ではありません");
+    EXPECT_EQ(error.Where(), path + ", 3行目");
+  }
+}
+
 }  // namespace
 }  // namespace tarn

@@ -102,5 +102,16 @@ TEST(RecorderHeaderTest, BoundsAreTheInclusiveBoxOfWhatWasDrawn) {
             (PixelBox{10, 79, 23, 99}));
 }
 
+TEST(RecorderLimit, APictureThatWouldOutgrowItsLimitStopsWithAMessage) {
+  testing::FakeFontMetrics metrics;
+  MetafileRecorder recorder(100, 100, metrics);
+  recorder.SetByteLimit(10000);
+  EXPECT_THROW(
+      {
+        for (int i = 0; i < 100000; ++i) recorder.SetPixel(i % 100, i / 100 % 100, kBlack);
+      },
+      PictureTooLarge);
+}
+
 }  // namespace
 }  // namespace tarn
