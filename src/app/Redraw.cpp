@@ -185,7 +185,7 @@ void RedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   MetafileRecorder measure(doc.ImageWidth, doc.ImageHeight, metrics);
   const Layout layout = SearchMargin(doc, ui, measure, x, y);
   RequireWithinPictureBudget(LeastContourPictureBytes(doc.DataPoints, doc.Mesh, layout.Step, WorkOf(doc, layout)));
-  MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics);
+  MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics, kKeepPensAndBrushes);
   DrawContourPicture(doc, ui, recorder, layout);
   doc.SetPicture(recorder.Finish(), doc.ImageWidth, doc.ImageHeight, layout.Area);
 }

@@ -130,7 +130,7 @@ void SanpReDrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   RenderContext measuring{measure, options, ui, doc.CancelRequested, doc.MeshOutdated};
   const PlotArea area = SearchLeftMargin(measuring, doc.GraphFont, doc.ImageWidth, doc.ImageHeight, x, y);
 
-  MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics);
+  MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics, kKeepPensAndBrushes);
   RenderContext drawing{recorder, options, ui, doc.CancelRequested, doc.MeshOutdated};
   const ScatterColorsInUse colors{options.GetColor(OptionColor::BKCOLOR), options.GetColor(OptionColor::BDColor)};
   DrawScatterPicture(doc, drawing, area, values, colors);

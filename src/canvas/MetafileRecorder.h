@@ -27,6 +27,10 @@
 
 namespace tarn {
 
+// The pictures of the program keep their pens and brushes: every reader of ours (the player, the
+// WMF and EPS converters) follows SelectObject.
+inline constexpr bool kKeepPensAndBrushes = true;
+
 class MetafileRecorder final : public Canvas {
  public:
   // A picture of width x height pixels; text is measured with `metrics`, which must outlive

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,8 +79,16 @@ class Tepsf {
   void EmitText(const EmfRecord& record);
   void EmitFill();
   void EmitStroke();
+  void SelectObject(const EmfRecord& record);
+  void DeleteObject(const EmfRecord& record);
 
   Renderer render_;
+  // Pens and brushes by their object index, so that one selected again takes effect again;
+  // the index of the pen and brush last taken.
+  std::map<std::uint32_t, EmfRecord> pens_;
+  std::map<std::uint32_t, EmfRecord> brushes_;
+  std::optional<std::uint32_t> currentPen_;
+  std::optional<std::uint32_t> currentBrush_;
   std::string_view metafile_;
   int width_ = 0;    // W: the picture's pixels
   int height_ = 0;   // H

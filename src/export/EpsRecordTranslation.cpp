@@ -78,6 +78,8 @@ void Tepsf::TranslateRecord(const EmfRecord& record) {
     case 27: EmitMoveTo(record); TransferLog.push_back("27 EMRMOVETOEX"); return;
     case 38: TakePen(record); TransferLog.push_back("38 MERCREATEPEN"); return;
     case 39: TakeBrush(record); TransferLog.push_back("39 EMRCREATEBRUSHINDIRECT"); return;
+    case 37: SelectObject(record); TransferLog.push_back("37 NotUsed"); return;
+    case 40: DeleteObject(record); TransferLog.push_back("40 NotUsed"); return;
     case 42: EmitEllipse(record); TransferLog.push_back("42 EMRELLIPSE"); return;
     case 45: EmitEllipse(record); TransferLog.push_back("45 EMRARC"); return;
     case 46: EmitEllipse(record); TransferLog.push_back("46 EMRCHORD"); return;
@@ -242,10 +244,32 @@ void Tepsf::EmitLineTo(const EmfRecord& record) {
   OutLines.push_back(PointLine(x, y, "moveto"));
 }
 
+// A recording that keeps its pens and brushes selects one made earlier instead of making it
+// again: it takes effect again. Selecting the object just made (the only selection a recording
+// that makes every object anew contains) and stock objects change nothing.
+void Tepsf::SelectObject(const EmfRecord& record) {
+  const std::uint32_t index = Fields(record).U32(0);
+  if (const auto pen = pens_.find(index); pen != pens_.end() && currentPen_ != index) {
+    TakePen(EmfRecord(pen->second));
+  } else if (const auto brush = brushes_.find(index); brush != brushes_.end() && currentBrush_ != index) {
+    TakeBrush(EmfRecord(brush->second));
+  }
+}
+
+void Tepsf::DeleteObject(const EmfRecord& record) {
+  const std::uint32_t index = Fields(record).U32(0);
+  pens_.erase(index);
+  brushes_.erase(index);
+  if (currentPen_ == index) currentPen_.reset();
+  if (currentBrush_ == index) currentBrush_.reset();
+}
+
 void Tepsf::TakePen(const EmfRecord& record) {
   static const char* const kDashes[] = {"[1 0] 0 setdash", "[3 1] 0 setdash", "[1 1] 0 setdash",
                                         "[3 2 1 2] 0 setdash", "[3 1 1 1 1 1] 0 setdash"};
   const Fields f(record);
+  currentPen_ = f.U32(0);
+  pens_[*currentPen_] = record;
   const std::uint32_t style = f.U32(4);
   OutLines.push_back(style < std::size(kDashes) ? kDashes[style] : "[0 1] 0 setdash");
   PenColor = f.U32(16) & 0x00FFFFFFu;
@@ -257,7 +281,12 @@ void Tepsf::TakePen(const EmfRecord& record) {
 }
 
 // The brush style is not looked at: a hollow brush still fills with its colour.
-void Tepsf::TakeBrush(const EmfRecord& record) { BrushColor = Fields(record).U32(8) & 0x00FFFFFFu; }
+void Tepsf::TakeBrush(const EmfRecord& record) {
+  const Fields f(record);
+  currentBrush_ = f.U32(0);
+  brushes_[*currentBrush_] = record;
+  BrushColor = f.U32(8) & 0x00FFFFFFu;
+}
 
 void Tepsf::TakeFont(const EmfRecord& record) {
   const Fields f(record);
