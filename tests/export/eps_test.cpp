@@ -180,6 +180,23 @@ INSTANTIATE_TEST_SUITE_P(
         TranslationCase{"EmptyEllipseSkipped", {{42, {5, 5, 5, 9}}}, {}, {"42 EMRELLIPSE", "14 NotUsed"}}),
     [](const auto& testCase) { return std::string(testCase.param.Name); });
 
+TEST(EpsVector, APenSelectedAgainTakesEffectAgain) {
+  FakeFontMetrics metrics;
+  MetafileRecorder r(275, 275, metrics, kKeepPensAndBrushes);
+  for (const Color color : {MakeColor(255, 0, 0), MakeColor(0, 0, 255), MakeColor(255, 0, 0)}) {
+    r.SetPenColor(color);
+    r.MoveTo(0, 0);
+    r.LineTo(10, 10);
+  }
+  std::vector<std::string> strokes;
+  const Lines body = Body(Converted(r.Finish(), false, true));
+  for (std::size_t i = 0; i + 1 < body.size(); ++i) {
+    if (body[i + 1] == "stroke") strokes.push_back(body[i]);
+  }
+  EXPECT_EQ(strokes, (std::vector<std::string>{"0.996 0.000 0.000 setrgbcolor", "0.000 0.000 0.996 setrgbcolor",
+                                               "0.996 0.000 0.000 setrgbcolor"}));
+}
+
 TEST(EpsVector, EllipseArcsAndFonts) {
   const Tepsf ellipse = Converted(Stream({{38, {1, 0, 1, 0, 0}}, {42, {0, 0, 10, 20}}}), true, true);
   EXPECT_EQ(Body(ellipse), (Lines{"[1 0] 0 setdash", "0.75 setlinewidth", "gsave", "newpath", "5.00 265.00 translate",
