@@ -63,7 +63,11 @@ void WritePictureFile(const Document& doc, UserInterface& ui, PlatformServices& 
   if (extension == "WMF" || extension == "EMF") {
     // The lower-cased text from the last point decides the bytes.
     const bool placeable = LowerAscii(fileName.substr(fileName.rfind('.'))) == ".wmf";
-    WriteFileAtomically(fileName, placeable ? ConvertToPlaceableWmf(doc.Picture) : doc.Picture);
+    if (placeable) {
+      WriteFileAtomically(fileName, ConvertToPlaceableWmf(doc.Picture));
+    } else {
+      WriteFileAtomically(fileName, doc.Picture);  // the recorded bytes as they are, not a copy
+    }
   } else if (extension == "EPS") {
     const EpsChoice choice = eps ? *eps : EpsChoice{!ui.Ask(kEpsColorQuestion), false};
     SaveEps(doc, platform, fileName, choice);
