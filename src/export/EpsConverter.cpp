@@ -98,9 +98,10 @@ void Tepsf::ReadMetafileRecords(std::string_view stream) {
   }
 }
 
+double Tepsf::ScaleX() const { return mmWidth_ / 100 / width_ * kPointsPerMm; }
+double Tepsf::ScaleY() const { return mmHeight_ / 100 / height_ * kPointsPerMm; }
+
 void Tepsf::EmitHeaderLines() {
-  const double sx = mmWidth_ / 100 / width_ * kPointsPerMm;
-  const double sy = mmHeight_ / 100 / height_ * kPointsPerMm;
   // Marked as EPS, so that importers and viewers take the file as a picture of its bounding box.
   OutLines.push_back("%!PS-Adobe-3.0 EPSF-3.0");
   OutLines.push_back("%%Title: ");
@@ -108,7 +109,7 @@ void Tepsf::EmitHeaderLines() {
   OutLines.push_back("%%BoundingBox: 0 0 " + FixedText(mmWidth_ / 100 * kPointsPerMm) + " " +
                      FixedText(mmHeight_ / 100 * kPointsPerMm));
   OutLines.push_back("gsave");
-  OutLines.push_back(FixedText(sx) + " " + FixedText(sy) + " scale");
+  OutLines.push_back(FixedText(ScaleX()) + " " + FixedText(ScaleY()) + " scale");
 }
 
 bool Tepsf::HoldsSinglePixels() const {

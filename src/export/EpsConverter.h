@@ -64,11 +64,13 @@ class Tepsf {
   void ReadMetafileRecords(std::string_view stream);
   void EmitHeaderLines();
   bool HoldsSinglePixels() const;
+  // Points per picture pixel across and down: the page scale.
+  double ScaleX() const;
+  double ScaleY() const;
 
   // Vector translation (EpsRecordTranslation.cpp).
   void EmitPoly(const EmfRecord& record);
-  void EmitFigure(const EmfRecord& record, std::size_t first, std::size_t count, bool wide, bool lastFigure,
-                  std::size_t allPoints);
+  void EmitFigure(const EmfRecord& record, std::size_t first, std::size_t count, bool wide, std::size_t allPoints);
   void EmitBox(const EmfRecord& record);
   void EmitEllipse(const EmfRecord& record);
   void EmitMoveTo(const EmfRecord& record);

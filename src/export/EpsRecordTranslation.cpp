@@ -12,7 +12,6 @@ namespace tarn {
 
 namespace {
 
-constexpr double kPointsPerMm = 2.83;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
 // Record fields by their byte offset into the words after type and size.
@@ -112,7 +111,7 @@ void Tepsf::EmitPoly(const EmfRecord& record) {
   const bool wide = record.RecType < 10;
   if (!IsPolyPolyType(record.RecType)) {
     const std::size_t count = f.U32(16);
-    EmitFigure(record, 20, count, wide, true, count);
+    EmitFigure(record, 20, count, wide, count);
     return;
   }
   const std::size_t figures = f.U32(16);
@@ -121,14 +120,14 @@ void Tepsf::EmitPoly(const EmfRecord& record) {
   std::size_t at = 24 + 4 * figures;
   for (std::size_t i = 0; i < figures; ++i) {
     const std::size_t count = f.U32(24 + 4 * i);
-    EmitFigure(record, at, count, wide, i + 1 == figures, total);
+    EmitFigure(record, at, count, wide, total);
     at += count * (wide ? 8 : 4);
   }
 }
 
 // The figure's points from byte `first`; a "to" type ends at the last point of the record's
 // whole list, which `allPoints` counts from the record's first point.
-void Tepsf::EmitFigure(const EmfRecord& record, std::size_t first, std::size_t count, bool wide, bool,
+void Tepsf::EmitFigure(const EmfRecord& record, std::size_t first, std::size_t count, bool wide,
                        std::size_t allPoints) {
   const Fields f(record);
   const std::size_t pointSize = wide ? 8 : 4;
@@ -274,9 +273,7 @@ void Tepsf::TakePen(const EmfRecord& record) {
   OutLines.push_back(style < std::size(kDashes) ? kDashes[style] : "[0 1] 0 setdash");
   PenColor = f.U32(16) & 0x00FFFFFFu;
   PenSet = true;
-  const double sx = mmWidth_ / 100 / width_ * kPointsPerMm;
-  const double sy = mmHeight_ / 100 / height_ * kPointsPerMm;
-  const auto width = static_cast<float>(f.I32(8) * (sx + sy) / 2);
+  const auto width = static_cast<float>(f.I32(8) * (ScaleX() + ScaleY()) / 2);
   OutLines.push_back(FixedText(width) + " setlinewidth");
 }
 
