@@ -46,8 +46,7 @@ Extent ResolveRange(OptionsModel& options, OptionEdit minBox, OptionEdit maxBox,
     options.WriteBack(minBox, data.Min, autoSwitch);
     return data;
   }
-  const double max = TextToFloat(options.Text(maxBox));
-  return {TextToFloat(options.Text(minBox)), max};
+  return TypedRange(options, minBox, maxBox);
 }
 
 bool IsDrawableRange(Extent e) { return std::isfinite(e.Min) && std::isfinite(e.Max) && e.Max != e.Min; }

@@ -52,8 +52,7 @@ Extent DataRange(OptionsModel& options, const SeriesList& series, CellValues& va
 
 Extent AxisRange(OptionsModel& options, const SeriesList& series, CellValues& values, const RangeOptions& which) {
   if (options.Checked(which.AutoSwitch)) return DataRange(options, series, values, which);
-  const double max = TextToFloat(options.Text(which.MaxBox));
-  return {TextToFloat(options.Text(which.MinBox)), max};
+  return TypedRange(options, which.MinBox, which.MaxBox);
 }
 
 // One point or a flat series has no width to scale; it is drawn in the middle of a range

@@ -1,5 +1,6 @@
 #include "render/MarginSearch.h"
 
+#include "base/NumberText.h"
 #include "render/Axes.h"
 
 namespace tarn {
@@ -11,6 +12,11 @@ constexpr int kLastMargin = 130;
 constexpr int kShrinkFromMargin = 80;
 
 }  // namespace
+
+Extent TypedRange(const OptionsModel& options, OptionEdit minBox, OptionEdit maxBox) {
+  const double max = TextToFloat(options.Text(maxBox));
+  return {TextToFloat(options.Text(minBox)), max};
+}
 
 PlotArea AreaForMargin(int m, int width, int height, Extent x, Extent y) {
   PlotArea area;

@@ -20,6 +20,10 @@ struct Extent {
 
 inline constexpr const char* kNoMarginMessage = "作成に失敗";
 
+// A range typed into its two edits, the maximum read first (a text that is no number throws
+// ConversionError from the first bad edit, as the redraws have always reported it).
+Extent TypedRange(const OptionsModel& options, OptionEdit minBox, OptionEdit maxBox);
+
 // The plot rectangle and scales of margin m in a width x height picture.
 PlotArea AreaForMargin(int m, int width, int height, Extent x, Extent y);
 

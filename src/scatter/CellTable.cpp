@@ -5,29 +5,9 @@
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
+#include "base/SplitText.h"
 
 namespace tarn {
-
-namespace {
-
-// The number of tab-separated fields of a line, as SplitText counts them (none for an
-// empty line).
-template <typename OnField>
-std::size_t ForEachField(std::string_view line, OnField onField) {
-  if (line.empty()) return 0;
-  std::size_t count = 0;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t tab = line.find('\t', start);
-    const std::size_t end = tab == std::string_view::npos ? line.size() : tab;
-    onField(start, end - start);
-    ++count;
-    if (tab == std::string_view::npos) return count;
-    start = tab + 1;
-  }
-}
-
-}  // namespace
 
 CellTable::CellTable() : rowFirst_(static_cast<std::size_t>(rowCount_) + 1, 0) {}
 
@@ -39,13 +19,15 @@ void CellTable::Fill(TextLines lines) {
   std::vector<CellSpan> spans;
   rowFirst.reserve(std::max<std::size_t>(lines.Count(), 1) + 1);
   int widest = 0;
+  std::vector<std::string_view> lineFields;
   for (std::size_t r = 0; r < lines.Count(); ++r) {
     rowFirst.push_back(spans.size());
     const std::string_view line = lines.Raw(r);
     if (line.size() > kMaxLine) throw TarnError("データの行が長すぎます");
-    const std::size_t fields = ForEachField(line, [&](std::size_t offset, std::size_t length) {
-      spans.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(length)});
-    });
+    const auto fields = static_cast<std::size_t>(SplitText(line, '\t', lineFields));
+    for (std::string_view field : lineFields) {
+      spans.push_back({static_cast<std::uint32_t>(field.data() - line.data()), static_cast<std::uint32_t>(field.size())});
+    }
     if (fields > static_cast<std::size_t>(std::numeric_limits<int>::max())) throw TarnError("データの列数が多すぎます");
     widest = std::max(widest, static_cast<int>(fields));
   }
