@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libpng-dev libjpeg62-turbo-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-ipafont
+  fonts-ipafont-gothic fonts-ipafont time
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(emf2svg printemf ghostscript libwmf-bin xvfb xauth locales clang libclang-rt-14-dev)
