@@ -91,6 +91,7 @@ class MetafileRecorder final : public Canvas {
   void AddBoxBounds(int left, int top, int right, int bottom);
   void AddTextBounds(PixelBox box);
   bool PenDraws() const { return CurrentPen().Style != PenStyle::Clear; }
+  bool PaintsNothing(std::span<const PixelPoint> points) const;
 
   int width_;
   int height_;

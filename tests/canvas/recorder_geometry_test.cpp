@@ -38,6 +38,35 @@ TEST(RecorderGeometryTest, PolygonsUseSixteenBitPointsWhileTheyFit) {
   EXPECT_NO_THROW(ValidateEmf(bytes));
 }
 
+// A polygon on one pixel paints nothing with a pen of at most a pixel, so it is not recorded;
+// a wider pen paints a dot there, and two pixels make a line.
+TEST(RecorderGeometryTest, OnePixelPolygonsAreLeftOutWhereTheyPaintNothing) {
+  const PixelPoint dot[] = {{9, 4}, {9, 4}, {9, 4}, {9, 4}};
+  const PixelPoint dash[] = {{9, 4}, {9, 4}, {10, 4}};
+  struct Case {
+    PenStyle Style;
+    int Width;
+    std::span<const PixelPoint> Points;
+    std::size_t Recorded;
+  };
+  const Case cases[] = {
+      {PenStyle::Solid, 1, dot, 0}, {PenStyle::Solid, 0, dot, 0}, {PenStyle::Dash, 1, dot, 0},
+      {PenStyle::Clear, 5, dot, 0}, {PenStyle::Solid, 3, dot, 1}, {PenStyle::Solid, 1, dash, 1},
+  };
+  for (const Case& c : cases) {
+    FakeFontMetrics metrics;
+    MetafileRecorder recorder(20, 20, metrics, true);
+    recorder.SetPenStyle(c.Style);
+    recorder.SetPenWidth(c.Width);
+    recorder.SetBrushColor(MakeColor(200, 0, 0));
+    recorder.Polygon(c.Points);
+    const std::string bytes = recorder.Finish();
+    SCOPED_TRACE(::testing::Message() << "width " << c.Width << ", " << c.Points.size() << " points");
+    EXPECT_EQ(RecordsOfType(bytes, emf::kPolygon16).size(), c.Recorded);
+    EXPECT_EQ(RecordsOfType(bytes, emf::kSelectObject).empty(), c.Recorded == 0) << "objects made only for a drawing";
+  }
+}
+
 TEST(RecorderGeometryTest, LinesPixelsAndBoxesKeepTheirCoordinates) {
   FakeFontMetrics metrics;
   MetafileRecorder recorder(275, 275, metrics);

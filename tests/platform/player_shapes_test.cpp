@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "PlatformTestSupport.h"
+#include "platform/RasterLines.h"
+#include "platform/RasterShapes.h"
 
 namespace tarn {
 namespace {
@@ -106,6 +108,22 @@ TEST(PlayerShapesTest, PolygonOutlineClosesOnEveryVertex) {
             ".##.....\n"
             ".#......\n"
             "........\n");
+}
+
+// Why the recorder may leave out polygons shrunk to one pixel: with a pen of at most a pixel
+// they paint nothing, in either raster operation; a wider pen paints a dot.
+TEST(PlayerShapesTest, PolygonOnOnePixelPaintsOnlyWithAWidePen) {
+  const PixelPoint dot[] = {{3, 3}, {3, 3}, {3, 3}, {3, 3}};
+  const auto play = [&](RasterOp op, int width) {
+    Bitmap24 bitmap(7, 7, kWhite);
+    RasterTarget target(bitmap);
+    FillPolygon(target, dot, kRed, op);
+    DrawClosedOutline(target, dot, LinePaint{kBlack, op, PenStyle::Solid, width});
+    return bitmap;
+  };
+  EXPECT_EQ(play(RasterOp::Copy, 1), Bitmap24(7, 7, kWhite));
+  EXPECT_EQ(play(RasterOp::Invert, 1), Bitmap24(7, 7, kWhite));
+  EXPECT_EQ(play(RasterOp::Copy, 3).Pixel(3, 3), kBlack);
 }
 
 TEST(PlayerShapesTest, WidePenOutlineIsCentredOnTheBoxEdge) {
