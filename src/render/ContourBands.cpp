@@ -53,9 +53,7 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <span>
-#include <tuple>
 #include <vector>
 #include <cassert>
 #include <cmath>
@@ -64,6 +62,7 @@
 #include <utility>
 
 #include "render/ColorScale.h"
+#include "render/LineChains.h"
 #include "render/PlotClip.h"
 
 namespace tarn {
@@ -155,28 +154,11 @@ void FillBand(Canvas& canvas, const LevelSegment& lower, const LevelSegment& upp
   }
 }
 
-// Where a level segment's end lies: on an edge (two corners) or at a corner (twice the same).
-struct EndKey {
-  PointIndex A;
-  PointIndex B;
-  friend bool operator==(const EndKey&, const EndKey&) = default;
-  friend auto operator<=>(const EndKey&, const EndKey&) = default;
-};
-
 EndKey KeyOnEdge(PointIndex a, PointIndex b, double t) {
   if (t <= 0) return {a, a};
   if (t >= 1) return {b, b};
   return {std::min(a, b), std::max(a, b)};
 }
-
-// One triangle's piece of a contour level.
-struct LinePiece {
-  std::int64_t Level;
-  std::uint32_t Triangle;
-  Color BandColor;  // the colour of the band above the level, which "普通色" draws in
-  EndKey FromKey;   // of the long point
-  EndKey ToKey;     // of the short point
-};
 
 // The corners of a triangle with their indices into the point set.
 struct IndexedCorners {
@@ -235,128 +217,25 @@ void DrawTriangleBands(RenderContext& ctx, std::uint32_t triangle, const Indexed
   }
 }
 
-// The pixels of a piece: the upper segment of the band below its level, as the fill drew it.
-LevelSegment PieceSegment(const PointList& points, const TriangleList& mesh, const PlotArea& area, double s,
-                          const LinePiece& piece) {
+// The pixel of one end of a piece (its long point for an even end, its short point for an odd
+// one): the upper segment of the band below its level, as the fill drew it.
+PixelPoint PieceEndPoint(const PointList& points, const TriangleList& mesh, const PlotArea& area, double s,
+                         const LinePiece& piece, std::uint32_t end) {
   const BandCorners c = CornersOf(points, mesh[piece.Triangle]);
   const double hi = static_cast<double>(piece.Level) * s;
-  return {UpperLongPoint(area, c, hi), UpperShortPoint(area, c, hi)};
+  return end % 2 == 0 ? UpperLongPoint(area, c, hi) : UpperShortPoint(area, c, hi);
 }
-
-// One end of a piece of the level being joined, for finding the pieces that meet there.
-struct PieceEnd {
-  EndKey Key;
-  std::uint32_t Piece;
-  friend bool operator<(const PieceEnd& a, const PieceEnd& b) { return std::tie(a.Key, a.Piece) < std::tie(b.Key, b.Piece); }
-};
-
-// The chains of every level: each chain a run of piece ends in drawing order, an end being a
-// piece number times two, plus one for its short point (To).
-class PieceJoiner {
- public:
-  struct Chain {
-    std::uint32_t FirstPiece;
-    std::uint32_t Begin;  // into Ends()
-    std::uint32_t End;
-  };
-
-  explicit PieceJoiner(const std::vector<LinePiece>& pieces) : pieces_(pieces), used_(pieces.size(), false) {
-    const std::vector<std::uint32_t> order = PiecesByLevel();
-    for (std::size_t level = 0; level + 1 < levelStarts_.size(); ++level) {
-      JoinLevel(std::span(order).subspan(levelStarts_[level], levelStarts_[level + 1] - levelStarts_[level]));
-    }
-    std::sort(chains_.begin(), chains_.end(), [](const Chain& a, const Chain& b) { return a.FirstPiece < b.FirstPiece; });
-  }
-
-  const std::vector<Chain>& Chains() const { return chains_; }
-  const std::vector<std::uint32_t>& Ends() const { return ends_; }
-
- private:
-  // The piece numbers grouped by level, in increasing order within each (a counting sort);
-  // level k from the lowest one holds positions levelStarts_[k] up to levelStarts_[k + 1].
-  std::vector<std::uint32_t> PiecesByLevel() {
-    if (pieces_.empty()) return {};
-    const auto [low, high] = std::minmax_element(pieces_.begin(), pieces_.end(),
-                                                 [](const LinePiece& a, const LinePiece& b) { return a.Level < b.Level; });
-    const std::int64_t lowest = low->Level;
-    levelStarts_.assign(static_cast<std::size_t>(high->Level - lowest) + 2, 0);
-    for (const LinePiece& piece : pieces_) ++levelStarts_[static_cast<std::size_t>(piece.Level - lowest) + 1];
-    for (std::size_t k = 1; k < levelStarts_.size(); ++k) levelStarts_[k] += levelStarts_[k - 1];
-    std::vector<std::uint32_t> order(pieces_.size());
-    std::vector<std::size_t> next(levelStarts_.begin(), levelStarts_.end() - 1);
-    for (std::uint32_t i = 0; i < pieces_.size(); ++i) order[next[static_cast<std::size_t>(pieces_[i].Level - lowest)]++] = i;
-    return order;
-  }
-
-  // The chains of one level, each started at its first piece not yet used.
-  void JoinLevel(std::span<const std::uint32_t> level) {
-    meeting_.clear();
-    for (const std::uint32_t i : level) {
-      meeting_.push_back({pieces_[i].FromKey, i});
-      meeting_.push_back({pieces_[i].ToKey, i});
-    }
-    std::sort(meeting_.begin(), meeting_.end());
-    for (const std::uint32_t first : level) {
-      if (used_[first]) continue;
-      used_[first] = true;
-      back_.clear();
-      front_.clear();
-      Extend(back_, pieces_[first].ToKey);
-      Extend(front_, pieces_[first].FromKey);
-      const auto begin = static_cast<std::uint32_t>(ends_.size());
-      ends_.insert(ends_.end(), front_.rbegin(), front_.rend());
-      ends_.push_back(2 * first);
-      ends_.push_back(2 * first + 1);
-      ends_.insert(ends_.end(), back_.begin(), back_.end());
-      chains_.push_back({first, begin, static_cast<std::uint32_t>(ends_.size())});
-    }
-    std::vector<PieceEnd>().swap(meeting_);  // the largest level decides the peak, not the sum
-  }
-
-  // Follows unused pieces from the chain's end at `key`, noting the far end of each.
-  void Extend(std::vector<std::uint32_t>& far, EndKey key) {
-    for (;;) {
-      const auto piece = TakeAt(key);
-      if (!piece) return;
-      const LinePiece& p = pieces_[*piece];
-      const bool fromHere = p.FromKey == key;
-      far.push_back(2 * *piece + (fromHere ? 1 : 0));
-      key = fromHere ? p.ToKey : p.FromKey;
-    }
-  }
-
-  std::optional<std::uint32_t> TakeAt(EndKey key) {
-    auto it = std::lower_bound(meeting_.begin(), meeting_.end(), PieceEnd{key, 0});
-    for (; it != meeting_.end() && it->Key == key; ++it) {
-      if (!used_[it->Piece]) {
-        used_[it->Piece] = true;
-        return it->Piece;
-      }
-    }
-    return std::nullopt;
-  }
-
-  const std::vector<LinePiece>& pieces_;
-  std::vector<bool> used_;
-  std::vector<std::size_t> levelStarts_;
-  std::vector<PieceEnd> meeting_;
-  std::vector<std::uint32_t> back_;
-  std::vector<std::uint32_t> front_;
-  std::vector<Chain> chains_;
-  std::vector<std::uint32_t> ends_;
-};
 
 void DrawContourLines(RenderContext& ctx, const std::vector<LinePiece>& pieces, const PixelRect& rect,
                       const PointList& points, const TriangleList& mesh, const PlotArea& area, double s) {
   Canvas& canvas = ctx.Target;
   ClippedLines lines(canvas, rect, ctx.ClipToPlot);
-  const PieceJoiner joiner(pieces);
-  const std::vector<std::uint32_t>& ends = joiner.Ends();
+  const LineChains chains(pieces);
+  const std::vector<std::uint32_t>& ends = chains.Ends();
   auto pointAt = [&](std::uint32_t end) {
-    const LevelSegment segment = PieceSegment(points, mesh, area, s, pieces[end / 2]);
-    return end % 2 == 0 ? segment.Long : segment.Short;
+    return PieceEndPoint(points, mesh, area, s, pieces[end / 2], end);
   };
-  for (const PieceJoiner::Chain& chain : joiner.Chains()) {
+  for (const LineChains::Chain& chain : chains.Chains()) {
     const Color color = pieces[chain.FirstPiece].BandColor;
     canvas.SetPenColor(color);
     canvas.SetBrushColor(color);
