@@ -45,10 +45,8 @@
 // pixel the pieces would each draw nothing (a line leaves out its last pixel); joined, they
 // draw the line.
 //
-// A piece is kept as its triangle, level and end keys only (its pixels are worked out again
-// when drawn, by the same expressions), and the ends are matched one level at a time: chains
-// never leave their level, so each level's chains are those the whole set would give, and
-// sorting all chains by their first piece restores the drawing order.
+// A piece keeps its pixels, worked out with the band's: drawing the chains later visits the
+// pieces in chain order, which would load each triangle's corners again out of the cache.
 #include "render/ContourBands.h"
 
 #include <algorithm>
@@ -173,7 +171,7 @@ IndexedCorners IndexedCornersOf(const PointList& points, const MeshTriangle& tri
 }
 
 // The piece of level `hi` (the upper segment of the band below it), keyed by the edges it ends on.
-LinePiece PieceOf(const IndexedCorners& ic, std::uint32_t triangle, std::int64_t level, double hi, Color color) {
+LinePiece PieceOf(const IndexedCorners& ic, const LevelSegment& segment, std::int64_t level, double hi, Color color) {
   const BandCorners& c = ic.Corners;
   double t1 = EdgeFraction(*c.M, *c.H, hi);
   const EndKey longKey = KeyOnEdge(ic.M, ic.H, std::fmin(t1, 1.0));
@@ -184,10 +182,10 @@ LinePiece PieceOf(const IndexedCorners& ic, std::uint32_t triangle, std::int64_t
   } else {
     shortKey = KeyOnEdge(ic.O, ic.H, std::clamp(EdgeFraction(*c.O, *c.H, hi), 0.0, 1.0));
   }
-  return {level, triangle, color, longKey, shortKey};
+  return {level, color, longKey, shortKey, segment.Long, segment.Short};
 }
 
-void DrawTriangleBands(RenderContext& ctx, std::uint32_t triangle, const IndexedCorners& ic, double vmin, double vmax,
+void DrawTriangleBands(RenderContext& ctx, const IndexedCorners& ic, double vmin, double vmax,
                        const PlotArea& area, double s, const PixelRect* clip, std::vector<PixelPoint>& clipped,
                        std::vector<LinePiece>* pieces) {
   const BandCorners& c = ic.Corners;
@@ -211,30 +209,18 @@ void DrawTriangleBands(RenderContext& ctx, std::uint32_t triangle, const Indexed
     // lowest and highest levels only touch a corner and draw nothing.
     if (pieces && j + 1 < topLevel) {
       const double above = static_cast<double>(j + 2) * s;
-      pieces->push_back(PieceOf(ic, triangle, j + 1, hi, ValueColor(ctx.Options, above, vmin, vmax)));
+      pieces->push_back(PieceOf(ic, upper, j + 1, hi, ValueColor(ctx.Options, above, vmin, vmax)));
     }
     lower = upper;
   }
 }
 
-// The pixel of one end of a piece (its long point for an even end, its short point for an odd
-// one): the upper segment of the band below its level, as the fill drew it.
-PixelPoint PieceEndPoint(const PointList& points, const TriangleList& mesh, const PlotArea& area, double s,
-                         const LinePiece& piece, std::uint32_t end) {
-  const BandCorners c = CornersOf(points, mesh[piece.Triangle]);
-  const double hi = static_cast<double>(piece.Level) * s;
-  return end % 2 == 0 ? UpperLongPoint(area, c, hi) : UpperShortPoint(area, c, hi);
-}
-
-void DrawContourLines(RenderContext& ctx, const std::vector<LinePiece>& pieces, const PixelRect& rect,
-                      const PointList& points, const TriangleList& mesh, const PlotArea& area, double s) {
+void DrawContourLines(RenderContext& ctx, const std::vector<LinePiece>& pieces, const PixelRect& rect) {
   Canvas& canvas = ctx.Target;
   ClippedLines lines(canvas, rect, ctx.ClipToPlot);
   const LineChains chains(pieces);
   const std::vector<std::uint32_t>& ends = chains.Ends();
-  auto pointAt = [&](std::uint32_t end) {
-    return PieceEndPoint(points, mesh, area, s, pieces[end / 2], end);
-  };
+  auto pointAt = [&](std::uint32_t end) { return end % 2 == 0 ? pieces[end / 2].From : pieces[end / 2].To; };
   for (const LineChains::Chain& chain : chains.Chains()) {
     const Color color = pieces[chain.FirstPiece].BandColor;
     canvas.SetPenColor(color);
@@ -251,7 +237,9 @@ void DrawContourLines(RenderContext& ctx, const std::vector<LinePiece>& pieces, 
 std::pair<double, double> MeshValueRange(const PointList& points, const TriangleList& mesh) {
   double lowest = INFINITY;
   double highest = -INFINITY;
-  for (const MeshTriangle& t : mesh) {
+  for (std::size_t i = 0; i < mesh.size(); ++i) {
+    PrefetchCornersAhead(points, mesh, i);
+    const MeshTriangle& t = mesh[i];
     for (PointIndex corner : {t.V1, t.V2, t.V3}) {
       const double v = ValueOf(points[corner]);
       lowest = std::isnan(v) ? -INFINITY : std::fmin(lowest, v);
@@ -313,7 +301,8 @@ void DrawContourBands(RenderContext& ctx, const PointList& points, const Triangl
   ctx.Ui.ShowProgress(kProgressLabel, 0, static_cast<int>(mesh.size()));
   bool stopped = false;
   for (std::size_t i = 0; i < mesh.size() && !stopped; ++i) {
-    DrawTriangleBands(ctx, static_cast<std::uint32_t>(i), IndexedCornersOf(points, mesh[i]), vmin, vmax, area, s, clip,
+    PrefetchCornersAhead(points, mesh, i);
+    DrawTriangleBands(ctx, IndexedCornersOf(points, mesh[i]), vmin, vmax, area, s, clip,
                       clipped, collect);
     ctx.Target.SetPenColor(ctx.Options.GetColor(OptionColor::BDColor));
     stopped = StopRequested(ctx, static_cast<int>(i));
@@ -321,7 +310,7 @@ void DrawContourBands(RenderContext& ctx, const PointList& points, const Triangl
   if (!stopped) ctx.Ui.HideProgress();
   // The lines of the triangles drawn, also when "中断" stopped the fill.
   if (collect) {
-    DrawContourLines(ctx, pieces, rect, points, mesh, area, s);
+    DrawContourLines(ctx, pieces, rect);
     ctx.Target.SetPenColor(ctx.Options.GetColor(OptionColor::BDColor));
   }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/Color.h"
+#include "canvas/Canvas.h"
 #include "data/PointSet.h"
 
 namespace tarn {
@@ -19,13 +20,14 @@ struct EndKey {
   friend auto operator<=>(const EndKey&, const EndKey&) = default;
 };
 
-// One triangle's piece of a contour level.
+// One triangle's piece of a contour level, from its long point to its short point.
 struct LinePiece {
   std::int64_t Level;
-  std::uint32_t Triangle;
   Color BandColor;  // the colour of the band above the level, which "普通色" draws in
   EndKey FromKey;   // of the long point
   EndKey ToKey;     // of the short point
+  PixelPoint From;
+  PixelPoint To;
 };
 
 // The chains of every level, in the order of their first piece. A chain is a run of piece ends

@@ -32,8 +32,9 @@ std::uint64_t LeastContourPictureBytes(const PointList& points, const TriangleLi
   if (work.Pixels) bytes += work.PlotPixels * kPixelBytes;
   if (work.MeshEdges) bytes += mesh.size() * 4 * kLeastLineBytes;
   if (work.Bands && std::isfinite(step) && step > 0) {
-    for (const MeshTriangle& t : mesh) {
-      bytes += BandsOf(points, t, step) * kLeastPolygonBytes;
+    for (std::size_t i = 0; i < mesh.size(); ++i) {
+      PrefetchCornersAhead(points, mesh, i);
+      bytes += BandsOf(points, mesh[i], step) * kLeastPolygonBytes;
       if (bytes > kMaxPictureBytes) break;  // already too large; no need to count on
     }
   }

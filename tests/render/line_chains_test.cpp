@@ -65,7 +65,7 @@ std::vector<LinePiece> RandomPieces(std::uint32_t seed, int count, int corners, 
   std::vector<LinePiece> pieces;
   for (int i = 0; i < count; ++i) {
     const std::int64_t level = static_cast<std::int64_t>(random() % static_cast<unsigned>(levels)) - levels / 2;
-    pieces.push_back({level, static_cast<std::uint32_t>(i), kBlack, key(), key()});
+    pieces.push_back({level, kBlack, key(), key(), {i, 0}, {i, 1}});
   }
   return pieces;
 }
