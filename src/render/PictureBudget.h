@@ -18,7 +18,10 @@ struct ContourPictureWork {
   std::uint64_t PlotPixels = 0;
 };
 
-// The fewest bytes the recording of that work takes for this mesh and step.
+// The fewest bytes the recording of that work takes for this mesh and step, counting one
+// polygon for every band of every triangle. The recorder leaves out polygons that shrink to one
+// pixel, so for a mesh much finer than the picture the recording is smaller than this count; a
+// picture refused by it would have needed that much when every polygon was kept.
 std::uint64_t LeastContourPictureBytes(const PointList& points, const TriangleList& mesh, double step,
                                        const ContourPictureWork& work);
 
