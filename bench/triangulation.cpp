@@ -2,7 +2,8 @@
 // sample or in two far patches, and a 1000 x 1000 grid in table-form order. Each run builds
 // the whole mesh once; the counters give triangles, passes and the peak resident memory of
 // the process per point (run one benchmark per process, with --benchmark_filter, for a clean
-// memory figure).
+// memory figure). BM_OrderBySpace times the renumbering by place that every build starts
+// with, on its own.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <random>
 
+#include "mesh/SpatialOrder.h"
 #include "mesh/Triangulation.h"
 
 namespace {
@@ -104,6 +106,15 @@ void BM_TwoFarPatches(benchmark::State& state) {
   RunBuild(state, points);
 }
 BENCHMARK(BM_TwoFarPatches)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_OrderBySpace(benchmark::State& state) {
+  const tarn::PointList points = UniformPoints(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    const tarn::SpatialOrder order = tarn::OrderBySpace(points);
+    benchmark::DoNotOptimize(order.Original.data());
+  }
+}
+BENCHMARK(BM_OrderBySpace)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_Grid(benchmark::State& state) {
   RunBuild(state, GridPoints(static_cast<int>(state.range(0))));

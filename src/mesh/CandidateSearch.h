@@ -52,7 +52,9 @@ class FarSide {
 
 class CandidateSearch {
  public:
-  explicit CandidateSearch(const PointTree& tree) : tree_(tree) {}
+  // `tieOrder[index]`, if given, settles equal distances in place of the index itself.
+  explicit CandidateSearch(const PointTree& tree, const PointIndex* tieOrder = nullptr)
+      : tree_(tree), tieOrder_(tieOrder) {}
 
   // `mayHold(box)` drops nodes; `consider(entry)` filters single points before they enter
   // the order (cheap tests); `accept(index)` is asked in order; `learned` counts the
@@ -73,20 +75,24 @@ class CandidateSearch {
   static PointIndex PointOf(const Item& item) { return ~item.Id; }
 
   // For the heap: true if `a` comes out after `b`. Nodes before points on equal keys,
-  // points by index.
-  static bool Later(const Item& a, const Item& b) {
+  // points by tie key.
+  PointIndex TieKey(PointIndex index) const { return tieOrder_ ? tieOrder_[index] : index; }
+  bool Later(const Item& a, const Item& b) const {
     if (a.Key != b.Key) return a.Key > b.Key;
     if (IsPoint(a) != IsPoint(b)) return IsPoint(a);
-    return IsPoint(a) ? PointOf(a) > PointOf(b) : a.Id > b.Id;
+    return IsPoint(a) ? TieKey(PointOf(a)) > TieKey(PointOf(b)) : a.Id > b.Id;
+  }
+  auto LaterOrder() const {
+    return [this](const Item& a, const Item& b) { return Later(a, b); };
   }
 
   static double DistanceBound(const Midpoint& m, const PointTree::Box& box);
   void Push(double key, std::int32_t id) {
     heap_.push_back({key, id, static_cast<std::uint32_t>(*learned_)});
-    std::push_heap(heap_.begin(), heap_.end(), Later);
+    std::push_heap(heap_.begin(), heap_.end(), LaterOrder());
   }
   Item Pop() {
-    std::pop_heap(heap_.begin(), heap_.end(), Later);
+    std::pop_heap(heap_.begin(), heap_.end(), LaterOrder());
     const Item item = heap_.back();
     heap_.pop_back();
     return item;
@@ -99,6 +105,7 @@ class CandidateSearch {
   void Descend(const Midpoint& m, MayHold& mayHold, Consider& consider);
 
   const PointTree& tree_;
+  const PointIndex* tieOrder_;
   std::vector<Item> heap_;
   const std::size_t* learned_ = nullptr;
 };

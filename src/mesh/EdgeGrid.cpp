@@ -31,6 +31,9 @@ bool EdgeGrid::VisitCells(const Segment& s, CellAction action) const {
   const int lastRow = grid_.RowOf(s.MaxY);
   const bool rowsUp = s.AY <= s.BY;
   const bool columnsUp = s.AX <= s.BX;
+  // One division per segment instead of two per row; infinite for a horizontal segment
+  // across a row border, where the division gives the same infinities.
+  const double perRise = 1 / (s.BY - s.AY);
   for (int step = 0; step <= lastRow - firstRow; ++step) {
     const int row = rowsUp ? firstRow + step : lastRow - step;
     double low = s.MinX;
@@ -39,8 +42,8 @@ bool EdgeGrid::VisitCells(const Segment& s, CellAction action) const {
       const double bandLow = row == 0 ? -INFINITY : grid_.RowStart(row) - margin_;
       const double bandHigh =
           row == grid_.Rows() - 1 ? INFINITY : grid_.RowStart(row + 1) + margin_;
-      double t0 = (bandLow - s.AY) / (s.BY - s.AY);
-      double t1 = (bandHigh - s.AY) / (s.BY - s.AY);
+      double t0 = (bandLow - s.AY) * perRise;
+      double t1 = (bandHigh - s.AY) * perRise;
       if (t0 > t1) std::swap(t0, t1);
       t0 = std::max(t0, 0.0);
       t1 = std::min(t1, 1.0);

@@ -6,7 +6,13 @@
 // a triangle's three corners are distinct). The directions matter to the crossing test,
 // which rounds differently for c-d and d-c.
 //
-// Open addressing with linear probing; a pair is the key (low index, high index).
+// Open addressing with linear probing; a pair is the key (low index, high index). The first
+// slot of a pair of nearby indices follows its low index through the table (about four
+// slots per point), so that where neighbouring points have neighbouring indices (the
+// grower numbers them by place), the pairs asked about along the growing mesh share cache
+// lines and pages instead of being spread over a table far larger than the caches. Other pairs are hashed:
+// the lower of two unrelated indices is more often small than large, and would crowd the
+// start of the table.
 #pragma once
 
 #include <cstdint>
@@ -18,11 +24,14 @@ namespace tarn {
 
 class MeshEdges {
  public:
-  // Room for about `expectedEdges` pairs before the table grows.
-  explicit MeshEdges(std::size_t expectedEdges);
+  // Room for about `expectedEdges` pairs before the table grows; `pointCount` is the
+  // number of point indices in use (larger indices work, but share first slots).
+  MeshEdges(std::size_t expectedEdges, std::size_t pointCount);
 
-  // Records the three edges of a triangle (corners in mesh order).
-  void AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3);
+  // Records the three edges of a triangle (corners in mesh order); returns which of them
+  // some triangle held before (bit j - 1 for edge j, corner j to the next corner), which
+  // spares the caller a look-up of each.
+  unsigned AddTriangle(PointIndex v1, PointIndex v2, PointIndex v3);
 
   // The number of triangles holding both points, saturated at 3.
   int HolderCount(PointIndex u, PointIndex v) const;
@@ -36,24 +45,27 @@ class MeshEdges {
 
  private:
   // Info: bits 0-1 the saturated holder count, bit 2 "low to high" seen, bit 3 "high to
-  // low" seen. A count of 0 marks an empty slot. Key and info share a slot so that a probe
-  // touches one cache line.
+  // low" seen. Keys and infos are kept apart (9 bytes a slot instead of 16 with padding):
+  // a probe reads keys only, and a look-up one info.
+  static constexpr int kHomeShift = 16;
   static constexpr std::uint8_t kCountMask = 3;
   static constexpr std::uint8_t kLowToHigh = 4;
   static constexpr std::uint8_t kHighToLow = 8;
-  struct Slot {
-    std::uint32_t Low = 0;
-    std::uint32_t High = 0;
-    std::uint8_t Info = 0;
-  };
+  // (low << 32) | high; no pair has low = high, so this marks an empty slot.
+  static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
 
-  void AddDirectedEdge(PointIndex start, PointIndex end);
+  // True if some triangle held the pair before.
+  bool AddDirectedEdge(PointIndex start, PointIndex end);
   std::size_t FindSlot(std::uint32_t low, std::uint32_t high) const;
-  void Grow();
+  std::size_t HomeOf(std::uint32_t low, std::uint32_t high) const;
+  void Resize(std::size_t capacity);
 
-  std::vector<Slot> slots_;
+  std::vector<std::uint64_t> keys_;
+  std::vector<std::uint8_t> infos_;
   std::size_t used_ = 0;
-  std::size_t mask_ = 0;
+  std::size_t pointCount_;
+  std::uint32_t nearSpan_;       // pairs of indices closer than this are placed by index
+  std::uint64_t homeScale_ = 0;  // slots per point index, in units of 2^-kHomeShift
 };
 
 }  // namespace tarn

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 #include "mesh/EdgeGrid.h"
 #include "mesh/EdgeIndex.h"
@@ -25,11 +26,6 @@ constexpr std::size_t kPrefetchAhead = 8;
 // crowd into few cells.
 constexpr int kNearRings = 2;
 
-// Corner c = 1, 2, 3 of a triangle.
-PointIndex Corner(const MeshTriangle& t, int c) {
-  return c == 1 ? t.V1 : (c == 2 ? t.V2 : t.V3);
-}
-
 // The state of edge j = 1, 2, 3 (corner j to the next corner).
 std::int32_t& EdgeStateOf(MeshTriangle& t, int j) {
   return j == 1 ? t.E1 : (j == 2 ? t.E2 : t.E3);
@@ -43,31 +39,44 @@ std::unique_ptr<CrossingIndex> CrossingIndexFor(const PointTree& tree, const Poi
   return std::make_unique<EdgeGrid>(grid, edges, std::max(tree.MaxAbsX(), tree.MaxAbsY()));
 }
 
+// The tree and the grid hold copies of the points; the list goes before the other indexes
+// are allocated, so that it adds nothing to the peak of the build.
+PointTree TreeReleasingPoints(PointList& points) {
+  PointTree tree(points);
+  PointList().swap(points);
+  return tree;
+}
+
 }  // namespace
 
-MeshGrower::MeshGrower(const PointList& points, TriangleList& mesh)
-    : points_(points),
+MeshGrower::MeshGrower(SpatialOrder order, const MeshTriangle& seed, TriangleList& mesh)
+    : original_(std::move(order.Original)),
       mesh_(mesh),
-      tree_(points),
+      tree_(TreeReleasingPoints(order.Points)),
       grid_(tree_),
-      edges_(3 * points.size()),
+      edges_(3 * tree_.PointCount(), tree_.PointCount()),
       crossings_(CrossingIndexFor(tree_, grid_, edges_)),
-      nearSearch_(grid_),
+      nearSearch_(grid_, original_.data()),
       nearRings_(grid_.Balanced() ? kNearRings : -1),
-      search_(tree_),
-      isCorner_(points.size(), 0) {
+      search_(tree_, original_.data()),
+      isCorner_(tree_.PointCount(), 0) {
   assert(mesh_.size() == 1 && "the grower starts from the seed");
-  const MeshTriangle& seed = mesh_.front();
   crossings_->AddTriangle(seed.V1, seed.V2, seed.V3);
   edges_.AddTriangle(seed.V1, seed.V2, seed.V3);
-  NoteCorners(seed);
+  appended_.push_back({{seed.V1, seed.V2, seed.V3}});
+  NoteCorners(appended_.back());
 }
 
 int MeshGrower::GrowPass(MeshBuildObserver& observer) {
   const std::size_t count = mesh_.size();
+  visited_.swap(appended_);
+  appended_.clear();
   for (std::size_t i = passStart_; i < count; ++i) {
-    if (i + kPrefetchAhead < count) PrefetchOpenEdges(mesh_[i + kPrefetchAhead]);
-    for (int j = 1; j <= 3; ++j) ExamineEdge(i, j);
+    if (i + kPrefetchAhead < count) {
+      PrefetchOpenEdges(mesh_[i + kPrefetchAhead], visited_[i + kPrefetchAhead - passStart_]);
+    }
+    const Corners corners = visited_[i - passStart_];
+    for (int j = 1; j <= 3; ++j) ExamineEdge(i, corners, j);
     if ((i - passStart_ + 1) % kTrianglesPerPump == 0) observer.Pump();
   }
   passStart_ = count;
@@ -76,18 +85,17 @@ int MeshGrower::GrowPass(MeshBuildObserver& observer) {
 
 // The holder counts of a triangle's open edges are asked next; a search is long enough to
 // hide the wait for them.
-void MeshGrower::PrefetchOpenEdges(const MeshTriangle& t) const {
-  if (t.E1 == kEdgeOpen) edges_.Prefetch(t.V1, t.V2);
-  if (t.E2 == kEdgeOpen) edges_.Prefetch(t.V2, t.V3);
-  if (t.E3 == kEdgeOpen) edges_.Prefetch(t.V3, t.V1);
+void MeshGrower::PrefetchOpenEdges(const MeshTriangle& t, const Corners& c) const {
+  if (t.E1 == kEdgeOpen) edges_.Prefetch(c.V[0], c.V[1]);
+  if (t.E2 == kEdgeOpen) edges_.Prefetch(c.V[1], c.V[2]);
+  if (t.E3 == kEdgeOpen) edges_.Prefetch(c.V[2], c.V[0]);
 }
 
 // Edge j of triangle i runs from P to Q; R is the corner opposite.
-void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
-  const MeshTriangle& t = mesh_[triangle];
-  const PointIndex p = Corner(t, edge);
-  const PointIndex q = Corner(t, NextCorner(edge));
-  const PointIndex r = Corner(t, NextCorner(NextCorner(edge)));
+void MeshGrower::ExamineEdge(std::size_t triangle, const Corners& corners, int edge) {
+  const PointIndex p = corners.V[edge - 1];
+  const PointIndex q = corners.V[NextCorner(edge) - 1];
+  const PointIndex r = corners.V[NextCorner(NextCorner(edge)) - 1];
   // Both skip the edge; the state is the cheaper test.
   if (EdgeStateOf(mesh_[triangle], edge) != kEdgeOpen) return;
   if (edges_.HolderCount(p, q) >= 2) return;  // another triangle lies across it
@@ -103,7 +111,7 @@ void MeshGrower::ExamineEdge(std::size_t triangle, int edge) {
 // far side from R and is joined to P and to Q without crossing an edge.
 PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
                                        double& distance) {
-  ThirdCornerRules rules(points_, tree_, *crossings_, shadows_, p, q, r);
+  ThirdCornerRules rules(grid_, tree_, *crossings_, shadows_, p, q, r);
   const Midpoint m = rules.Centre();
   auto consider = [&rules](const PointTree::Entry& entry) { return rules.Consider(entry); };
   // The crossing tests take long enough to hide the pair-table loads that appending the
@@ -135,27 +143,27 @@ PointIndex MeshGrower::FindThirdCorner(PointIndex p, PointIndex q, PointIndex r,
 }
 
 // The new triangle runs the shared edge backwards, keeping the winding; its other two
-// edges are marked shared if a triangle already holds their corners.
+// edges are marked shared if a triangle already holds their corners, and filed if new.
 void MeshGrower::AppendTriangle(PointIndex k, PointIndex q, PointIndex p) {
-  MeshTriangle added{k, q, p, kEdgeOpen, kEdgeShared, kEdgeOpen};
-  // Q-P is held by the triangle built across; the other two edges are filed if new.
-  if (edges_.HolderCount(k, q) >= 1) {
-    added.E1 = kEdgeShared;
-  } else {
-    crossings_->FileEdge(k, q);
-  }
-  if (edges_.HolderCount(p, k) >= 1) {
-    added.E3 = kEdgeShared;
-  } else {
-    crossings_->FileEdge(p, k);
-  }
-  edges_.AddTriangle(k, q, p);
+  const unsigned heldBefore = edges_.AddTriangle(k, q, p);
+  const bool kqHeld = (heldBefore & 1) != 0;
+  const bool pkHeld = (heldBefore & 4) != 0;
+  if (!kqHeld) crossings_->FileEdge(k, q);
+  if (!pkHeld) crossings_->FileEdge(p, k);
+  // Q-P is held by the triangle built across.
+  const MeshTriangle added{original_[k],
+                           original_[q],
+                           original_[p],
+                           kqHeld ? kEdgeShared : kEdgeOpen,
+                           kEdgeShared,
+                           pkHeld ? kEdgeShared : kEdgeOpen};
   mesh_.push_back(added);
-  NoteCorners(added);
+  appended_.push_back({{k, q, p}});
+  NoteCorners(appended_.back());
 }
 
-void MeshGrower::NoteCorners(const MeshTriangle& triangle) {
-  for (const PointIndex corner : {triangle.V1, triangle.V2, triangle.V3}) {
+void MeshGrower::NoteCorners(const Corners& corners) {
+  for (const PointIndex corner : corners.V) {
     if (isCorner_[corner]) continue;
     isCorner_[corner] = 1;
     ++cornerCount_;

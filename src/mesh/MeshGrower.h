@@ -13,7 +13,10 @@
 //     be joined anyway (ThirdCornerRules): an edge with no joinable point stops early
 //     instead of trying every point beyond it;
 //   - a pass visits only the triangles added by the previous pass: a visit leaves every
-//     edge of a triangle shared or with a state of +-1, and neither ever changes back.
+//     edge of a triangle shared or with a state of +-1, and neither ever changes back;
+//   - the points are numbered by place (SpatialOrder) and every index works on those
+//     numbers, so that the growing mesh reads nearby memory; the triangles are written with
+//     the caller's indices, and equal distances are settled by them.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +31,7 @@
 #include "mesh/PointGrid.h"
 #include "mesh/PointTree.h"
 #include "mesh/RingSearch.h"
+#include "mesh/SpatialOrder.h"
 
 namespace tarn {
 
@@ -35,9 +39,9 @@ class MeshBuildObserver;
 
 class MeshGrower {
  public:
-  // `mesh` holds the seed triangle; both references must outlive the grower, and the
-  // points must not change while it lives.
-  MeshGrower(const PointList& points, TriangleList& mesh);
+  // `mesh` holds the seed triangle, `seed` the same triangle in the numbers of `order`;
+  // `mesh` must outlive the grower. The grower keeps the points in its own indexes only.
+  MeshGrower(SpatialOrder order, const MeshTriangle& seed, TriangleList& mesh);
 
   // One pass; returns the number of triangles appended. Calls observer.Pump() every few
   // thousand triangles.
@@ -47,14 +51,21 @@ class MeshGrower {
   int CornerCount() const { return cornerCount_; }
 
  private:
-  void PrefetchOpenEdges(const MeshTriangle& t) const;
-  void ExamineEdge(std::size_t triangle, int edge);
+  // A triangle's corners in the grower's numbers.
+  struct Corners {
+    PointIndex V[3];
+  };
+
+  void PrefetchOpenEdges(const MeshTriangle& t, const Corners& corners) const;
+  void ExamineEdge(std::size_t triangle, const Corners& corners, int edge);
   PointIndex FindThirdCorner(PointIndex p, PointIndex q, PointIndex r, double& distance);
   void AppendTriangle(PointIndex k, PointIndex q, PointIndex p);
-  void NoteCorners(const MeshTriangle& triangle);
+  void NoteCorners(const Corners& corners);
 
-  const PointList& points_;
-  TriangleList& mesh_;
+  std::vector<PointIndex> original_;  // per grower number, the caller's index
+  TriangleList& mesh_;                // in the caller's indices
+  std::vector<Corners> visited_;      // of the triangles the pass visits, from passStart_ on
+  std::vector<Corners> appended_;     // of the triangles the pass appends
   PointTree tree_;
   PointGrid grid_;
   MeshEdges edges_;

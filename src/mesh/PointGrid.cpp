@@ -66,12 +66,6 @@ double CellSizeFor(const Bounds& bounds, int count) {
 
 }  // namespace
 
-int PointGrid::Clamp(double position, int count) {
-  if (!(position > 0)) return 0;
-  if (position >= count - 1) return count - 1;
-  return static_cast<int>(position);
-}
-
 PointGrid::Cell PointGrid::CellOf(double x, double y) const { return {ColumnOf(x), RowOf(y)}; }
 
 PointGrid::PointGrid(const PointTree& tree)
@@ -83,6 +77,7 @@ PointGrid::PointGrid(const PointTree& tree)
   minX_ = bounds.MinX;
   minY_ = bounds.MinY;
   cellSize_ = CellSizeFor(bounds, count);
+  perCell_ = 1 / cellSize_;
   margin_ = kRelativeMargin * (std::max(tree.MaxAbsX(), tree.MaxAbsY()) + cellSize_);
   columns_ = static_cast<int>(std::min<double>((bounds.MaxX - minX_) / cellSize_ + 1, count));
   rows_ = static_cast<int>(std::min<double>((bounds.MaxY - minY_) / cellSize_ + 1, count));

@@ -37,8 +37,10 @@ class PointGrid {
   int Columns() const { return columns_; }
   int Rows() const { return rows_; }
   Cell CellOf(double x, double y) const;
-  int ColumnOf(double x) const { return Clamp(std::floor((x - minX_) / cellSize_), columns_); }
-  int RowOf(double y) const { return Clamp(std::floor((y - minY_) / cellSize_), rows_); }
+  // By the reciprocal of the cell size: a division costs several multiplications, and the
+  // few units in the last place it changes are far inside the margins.
+  int ColumnOf(double x) const { return Clamp((x - minX_) * perCell_, columns_); }
+  int RowOf(double y) const { return Clamp((y - minY_) * perCell_, rows_); }
   // The lower border of a column or row; points below it may still fall in it when it is the
   // first one, and above the next one's border when it is the last one.
   double ColumnStart(int column) const { return minX_ + column * cellSize_; }
@@ -58,7 +60,13 @@ class PointGrid {
 
  private:
   int Slot(Cell cell) const { return cell.Y * columns_ + cell.X; }
-  static int Clamp(double position, int count);
+  // The cell of a position counted in cells, clamped to [0, count). Truncation is floor for
+  // the positive positions it is applied to (floor is a library call on the base target).
+  static int Clamp(double position, int count) {
+    if (!(position > 0)) return 0;
+    if (position >= count - 1) return count - 1;
+    return static_cast<int>(position);
+  }
 
   std::vector<PointTree::Entry> entries_;  // by cell
   std::vector<std::int32_t> starts_;       // per cell slot, and one past the last
@@ -66,6 +74,7 @@ class PointGrid {
   double minX_ = 0;
   double minY_ = 0;
   double cellSize_ = 1;
+  double perCell_ = 1;  // 1 / cellSize_
   double margin_ = 0;
   int columns_ = 1;
   int rows_ = 1;

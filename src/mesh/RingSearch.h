@@ -20,7 +20,10 @@ namespace tarn {
 
 class RingSearch {
  public:
-  explicit RingSearch(const PointGrid& grid) : grid_(grid) {}
+  // `tieOrder[index]`, if given, settles equal distances in place of the index itself (for
+  // points renumbered by place: the index in the caller's set).
+  explicit RingSearch(const PointGrid& grid, const PointIndex* tieOrder = nullptr)
+      : grid_(grid), tieOrder_(tieOrder) {}
 
   enum class Outcome {
     Found,      // `found` and `distance` hold the first accepted point
@@ -41,9 +44,10 @@ class RingSearch {
     double Distance;
     PointTree::Entry Entry;
   };
-  static bool Before(const Candidate& a, const Candidate& b) {
+  PointIndex TieKey(PointIndex index) const { return tieOrder_ ? tieOrder_[index] : index; }
+  bool Before(const Candidate& a, const Candidate& b) const {
     if (a.Distance != b.Distance) return a.Distance < b.Distance;
-    return a.Entry.Index < b.Entry.Index;
+    return TieKey(a.Entry.Index) < TieKey(b.Entry.Index);
   }
 
   template <class Keep>
@@ -55,6 +59,7 @@ class RingSearch {
                    double& distance);
 
   const PointGrid& grid_;
+  const PointIndex* tieOrder_;
   std::vector<Candidate> pending_;
 };
 
@@ -83,7 +88,8 @@ bool RingSearch::DecideBelow(double radius, Consider& consider, Accept& accept,
                              PointIndex& found, double& distance) {
   const auto below = std::partition(pending_.begin(), pending_.end(),
                                     [radius](const Candidate& c) { return c.Distance < radius; });
-  std::sort(pending_.begin(), below, Before);
+  std::sort(pending_.begin(), below,
+            [this](const Candidate& a, const Candidate& b) { return Before(a, b); });
   for (auto candidate = pending_.begin(); candidate != below; ++candidate) {
     if (!consider(candidate->Entry) || !accept(candidate->Entry.Index)) continue;
     found = candidate->Entry.Index;

@@ -11,16 +11,17 @@ constexpr int kLessonsPerEdge = 24;
 
 }  // namespace
 
-ThirdCornerRules::ThirdCornerRules(const PointList& points, const PointTree& tree,
+ThirdCornerRules::ThirdCornerRules(const PointGrid& grid, const PointTree& tree,
                                    const CrossingIndex& crossings, EdgeShadows& shadows,
                                    PointIndex p, PointIndex q, PointIndex r)
-    : points_(points),
+    : grid_(grid),
       crossings_(crossings),
       shadows_(shadows),
       ends_{p, q},
+      endPoints_{PointAt(p), PointAt(q)},
       opposite_(r),
-      line_(points[p], points[q]),
-      sideOfOpposite_(line_.SideOfCorner(points[r])),
+      line_(endPoints_[0], endPoints_[1]),
+      sideOfOpposite_(line_.SideOfCorner(PointAt(r))),
       farSide_(line_, sideOfOpposite_, tree.MaxAbsX(), tree.MaxAbsY()),
       lessons_(kLessonsPerEdge) {
   shadows_.Clear();
@@ -44,7 +45,7 @@ bool ThirdCornerRules::Consider(const PointTree::Entry& entry) {
 // Not CrossesMesh(P, k) and not CrossesMesh(Q, k); shadows learnt since k was ordered
 // may already answer.
 bool ThirdCornerRules::Accept(PointIndex k) {
-  const Points& candidate = points_[k];
+  const Points candidate = PointAt(k);
   if (shadows_.CoversFrom(0, candidate.X, candidate.Y)) return false;
   if (shadows_.CoversFrom(1, candidate.X, candidate.Y)) return false;
   if (!Sees(0, k)) {
@@ -61,7 +62,7 @@ bool ThirdCornerRules::Accept(PointIndex k) {
 bool ThirdCornerRules::Sees(int end, PointIndex k) {
   MeshEdge crossed;
   if (!crossings_.CrossesMesh(ends_[end], k, &crossed)) return true;
-  shadows_.Add(end, points_[ends_[end]], points_[crossed.Start], points_[crossed.End]);
+  shadows_.Add(end, endPoints_[end], PointAt(crossed.Start), PointAt(crossed.End));
   return false;
 }
 

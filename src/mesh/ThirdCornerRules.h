@@ -18,6 +18,7 @@
 #include "mesh/CrossingIndex.h"
 #include "mesh/EdgeShadows.h"
 #include "mesh/Geometry.h"
+#include "mesh/PointGrid.h"
 #include "data/PointSet.h"
 #include "mesh/PointTree.h"
 
@@ -26,10 +27,11 @@ namespace tarn {
 class ThirdCornerRules {
  public:
   // `shadows` is scratch space; it is cleared here.
-  ThirdCornerRules(const PointList& points, const PointTree& tree, const CrossingIndex& crossings,
+  // The points are those of `grid` (every point with finite coordinates).
+  ThirdCornerRules(const PointGrid& grid, const PointTree& tree, const CrossingIndex& crossings,
                    EdgeShadows& shadows, PointIndex p, PointIndex q, PointIndex r);
 
-  Midpoint Centre() const { return EdgeMidpoint(points_[ends_[0]], points_[ends_[1]]); }
+  Midpoint Centre() const { return EdgeMidpoint(endPoints_[0], endPoints_[1]); }
   bool MayHold(const PointTree::Box& box) const;
   bool Consider(const PointTree::Entry& entry);
   // The fixed part of Consider: strictly on the far side, not a corner of the triangle.
@@ -45,15 +47,20 @@ class ThirdCornerRules {
   const std::size_t& Learned() const { return shadows_.Count(); }
 
  private:
+  Points PointAt(PointIndex i) const {
+    const PointTree::Entry& entry = grid_.EntryAt(grid_.PositionOf(i));
+    return {entry.X, entry.Y, 0};
+  }
   bool Sees(int end, PointIndex k);
   bool Learning() const;
   bool TakeLesson();
   void LearnFrom(const PointTree::Entry& entry, bool fromP, bool fromQ);
 
-  const PointList& points_;
+  const PointGrid& grid_;
   const CrossingIndex& crossings_;
   EdgeShadows& shadows_;
   PointIndex ends_[2];
+  Points endPoints_[2];
   PointIndex opposite_;
   EdgeLine line_;
   int sideOfOpposite_;

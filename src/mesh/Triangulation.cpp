@@ -1,11 +1,14 @@
 #include "mesh/Triangulation.h"
 
+#include <utility>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
 
 #include "mesh/MeshGrower.h"
 #include "mesh/MeshSeed.h"
+#include "mesh/SpatialOrder.h"
 
 namespace tarn {
 
@@ -26,8 +29,23 @@ void ReserveTriangles(TriangleList& mesh, std::size_t pointCount) {
   if (mesh.capacity() < 2 * pointCount) mesh.reserve(2 * pointCount);
 }
 
+// The seed in the numbers of `order`.
+MeshTriangle PlacedSeed(const SpatialOrder& order, const MeshTriangle& seed) {
+  MeshTriangle placed = seed;
+  for (std::size_t i = 0; i < order.Original.size(); ++i) {
+    const PointIndex original = order.Original[i];
+    const auto number = static_cast<PointIndex>(i);
+    if (original == seed.V1) placed.V1 = number;
+    if (original == seed.V2) placed.V2 = number;
+    if (original == seed.V3) placed.V3 = number;
+  }
+  return placed;
+}
+
 MeshBuildResult GrowMesh(const PointList& points, TriangleList& mesh, MeshBuildObserver& observer) {
-  MeshGrower grower(points, mesh);
+  SpatialOrder order = OrderBySpace(points);
+  const MeshTriangle seed = PlacedSeed(order, mesh.front());
+  MeshGrower grower(std::move(order), seed, mesh);
   observer.Started(static_cast<int>(points.size()));
   for (;;) {
     const int added = grower.GrowPass(observer);

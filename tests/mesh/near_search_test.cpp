@@ -25,28 +25,40 @@ bool Accepted(PointIndex k, std::uint32_t salt) {
   return Kept(k) && ((static_cast<std::uint32_t>(k) * 2654435761u) ^ salt) % 11 == 0;
 }
 
-// The first accepted point in the order (distance, index), by a scan of all points.
+// What settles equal distances: the index itself, or tieOrder[index] where one is given.
+PointIndex TieKey(const std::vector<PointIndex>& tieOrder, PointIndex k) {
+  return tieOrder.empty() ? k : tieOrder[k];
+}
+
+// The first accepted point in the order (distance, tie key), by a scan of all points.
 std::pair<double, PointIndex> FirstByScan(const PointList& points, const Midpoint& m,
-                                          std::uint32_t salt) {
+                                          std::uint32_t salt,
+                                          const std::vector<PointIndex>& tieOrder) {
   std::pair<double, PointIndex> best{0, kNoPoint};
+  PointIndex bestKey = kNoPoint;
   for (PointIndex k = 0; k < static_cast<PointIndex>(points.size()); ++k) {
     if (!Accepted(k, salt)) continue;
-    const std::pair<double, PointIndex> here{MidpointDistance(m, points[k].X, points[k].Y), k};
-    if (best.second == kNoPoint || here < best) best = here;
+    const double distance = MidpointDistance(m, points[k].X, points[k].Y);
+    if (best.second == kNoPoint ||
+        std::pair(distance, TieKey(tieOrder, k)) < std::pair(best.first, bestKey)) {
+      best = {distance, k};
+      bestKey = TieKey(tieOrder, k);
+    }
   }
   return best;
 }
 
 void ExpectRingSearchAgreesWithScan(const PointList& points, std::mt19937& random,
-                                    int& undecided) {
+                                    int& undecided,
+                                    const std::vector<PointIndex>& tieOrder = {}) {
   const PointTree tree(points);
   const PointGrid grid(tree);
-  RingSearch search(grid);
+  RingSearch search(grid, tieOrder.empty() ? nullptr : tieOrder.data());
   std::uniform_int_distribution<int> pick(0, static_cast<int>(points.size()) - 1);
   for (int round = 0; round < 200; ++round) {
     const Midpoint m = EdgeMidpoint(points[pick(random)], points[pick(random)]);
     const auto salt = static_cast<std::uint32_t>(round);
-    const std::pair<double, PointIndex> expected = FirstByScan(points, m, salt);
+    const std::pair<double, PointIndex> expected = FirstByScan(points, m, salt, tieOrder);
     std::vector<PointIndex> asked;
     PointIndex found = kNoPoint;
     double distance = 0, decidedBelow = 0;
@@ -68,12 +80,12 @@ void ExpectRingSearchAgreesWithScan(const PointList& points, std::mt19937& rando
       // Nothing accepted was left behind below the radius it claims to have decided.
       ASSERT_TRUE(expected.second == kNoPoint || expected.first >= decidedBelow) << round;
     }
-    // Asked in the order (distance, index), each point once.
+    // Asked in the order (distance, tie key), each point once.
     for (std::size_t i = 1; i < asked.size(); ++i) {
       const Points& a = points[asked[i - 1]];
       const Points& b = points[asked[i]];
-      ASSERT_LT(std::pair(MidpointDistance(m, a.X, a.Y), asked[i - 1]),
-                std::pair(MidpointDistance(m, b.X, b.Y), asked[i]))
+      ASSERT_LT(std::pair(MidpointDistance(m, a.X, a.Y), TieKey(tieOrder, asked[i - 1])),
+                std::pair(MidpointDistance(m, b.X, b.Y), TieKey(tieOrder, asked[i])))
           << round;
     }
   }
@@ -89,6 +101,46 @@ TEST(NearSearchTest, RingSearchFindsTheFirstAcceptedPointInOrder) {
     ExpectRingSearchAgreesWithScan(testing::PointsWithDuplicates(400, seed), random, undecided);
   }
   EXPECT_GT(undecided, 50) << "the test must reach searches the rings leave open";
+}
+
+// Points renumbered by place settle equal distances by their old indices: a tie order
+// that disagrees with the indices must win every tie, in the rings and in the tree.
+TEST(NearSearchTest, EqualDistancesGoByTheTieOrder) {
+  const PointList lattice = testing::LatticePoints(400, 6, 5);  // many equal distances
+  std::vector<PointIndex> reversed(lattice.size());
+  for (std::size_t i = 0; i < reversed.size(); ++i) {
+    reversed[i] = static_cast<PointIndex>(reversed.size() - 1 - i);
+  }
+  std::vector<PointIndex> shuffled = reversed;
+  std::mt19937 random(37);
+  std::shuffle(shuffled.begin(), shuffled.end(), random);
+  const PointTree tree(lattice);
+  for (const std::vector<PointIndex>* tieOrder : {&reversed, &shuffled}) {
+    int undecided = 0;
+    ExpectRingSearchAgreesWithScan(lattice, random, undecided, *tieOrder);
+    // The tree search offers every point, nearest first.
+    CandidateSearch search(tree, tieOrder->data());
+    const Midpoint m{1.25, 1.5};
+    std::vector<PointIndex> offered;
+    std::size_t learned = 0;
+    double distance = 0;
+    search.FindFirst(
+        m, [](const PointTree::Box&) { return true; },
+        [](const PointTree::Entry&) { return true; },
+        [&offered](PointIndex k) {
+          offered.push_back(k);
+          return false;
+        },
+        learned, distance);
+    std::vector<PointIndex> expected(lattice.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) expected[k] = static_cast<PointIndex>(k);
+    auto key = [&](PointIndex k) {
+      return std::pair(MidpointDistance(m, lattice[k].X, lattice[k].Y), (*tieOrder)[k]);
+    };
+    std::sort(expected.begin(), expected.end(),
+              [&key](PointIndex a, PointIndex b) { return key(a) < key(b); });
+    EXPECT_EQ(offered, expected);
+  }
 }
 
 TEST(NearSearchTest, GridOfOneOrTwoPointsOrOneLine) {

@@ -100,7 +100,7 @@ TEST(SpatialIndexTest, EdgeIndexesAnswerAsTheFullScan) {
       SCOPED_TRACE(byGrid ? "grid" : "tree");
       const PointTree tree(points);
       const PointGrid grid(tree);
-      MeshEdges edges(900);
+      MeshEdges edges(900, points.size());
       std::unique_ptr<CrossingIndex> made;
       if (byGrid) {
         made = std::make_unique<EdgeGrid>(grid, edges, std::max(tree.MaxAbsX(), tree.MaxAbsY()));
@@ -157,44 +157,74 @@ TEST(SpatialIndexTest, EdgeIndexesAnswerAsTheFullScan) {
 }
 
 // The pair table against a plain map: holder counts (saturated at 3) and directions, over
-// a table that starts tiny and has to grow many times, with indices up to the largest.
+// a table that starts tiny and has to grow many times. Pairs of far apart indices (up to
+// the largest) are hashed; pairs of neighbouring indices are placed by index, crowd into
+// runs and wrap round the end of the table.
 TEST(SpatialIndexTest, MeshEdgesCountHoldersAndDirectionsOfEveryPair) {
   constexpr PointIndex kLargest = std::numeric_limits<PointIndex>::max();
-  const PointIndex corners[] = {0, 1, 2, 3, 4, 5, 6, 7, 1000, 65536, kLargest - 1, kLargest};
   std::mt19937 random(12);
-  std::uniform_int_distribution<int> pick(0, std::size(corners) - 1);
-  MeshEdges edges(1);
-  std::map<std::pair<PointIndex, PointIndex>, int> holders;  // by (low, high)
-  std::set<std::pair<PointIndex, PointIndex>> directed;
+  std::vector<PointIndex> spread = {0, 1, 2, 3, 4, 5, 6, 7, 1000, 65536, kLargest - 1, kLargest};
+  TriangleList spreadTriangles;
+  std::uniform_int_distribution<int> pick(0, static_cast<int>(spread.size()) - 1);
   for (int i = 0; i < 60; ++i) {
-    const PointIndex a = corners[pick(random)], b = corners[pick(random)],
-                     c = corners[pick(random)];
-    if (a == b || b == c || c == a) continue;
-    edges.AddTriangle(a, b, c);
-    for (const auto& [start, end] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
-      ++holders[{std::min(start, end), std::max(start, end)}];
-      directed.insert({start, end});
-    }
+    const PointIndex a = spread[pick(random)], b = spread[pick(random)], c = spread[pick(random)];
+    if (a != b && b != c && c != a) spreadTriangles.push_back({a, b, c, 0, 0, 0});
   }
-  // The table grew from 16 slots; some pairs are held in one direction only, some by three
-  // or more triangles.
-  ASSERT_GT(holders.size(), 30u);
-  ASSERT_GT(std::count_if(holders.begin(), holders.end(),
-                          [&directed](const auto& pair) {
-                            const auto [low, high] = pair.first;
-                            return directed.count({low, high}) != directed.count({high, low});
-                          }),
-            5);
-  ASSERT_GT(std::count_if(holders.begin(), holders.end(),
-                          [](const auto& pair) { return pair.second > 3; }),
-            0);
-  for (const PointIndex u : corners) {
-    for (const PointIndex v : corners) {
-      if (u == v) continue;
-      const auto found = holders.find({std::min(u, v), std::max(u, v)});
-      const int expected = found == holders.end() ? 0 : std::min(found->second, 3);
-      EXPECT_EQ(edges.HolderCount(u, v), expected) << u << "-" << v;
-      EXPECT_EQ(edges.HasDirectedEdge(u, v), directed.count({u, v}) == 1) << u << "-" << v;
+  // A strip of a table-form grid, 12 points wide; some triangles repeated, some turned.
+  constexpr PointIndex kWidth = 12, kRows = 25;
+  std::vector<PointIndex> strip;
+  TriangleList stripTriangles;
+  for (PointIndex i = 0; i < kWidth * kRows; ++i) strip.push_back(i);
+  for (PointIndex i = 0; i + kWidth + 1 < kWidth * kRows; ++i) {
+    if (i % kWidth == kWidth - 1) continue;
+    stripTriangles.push_back({i, i + kWidth, i + 1, 0, 0, 0});
+    stripTriangles.push_back({i + 1, i + kWidth, i + kWidth + 1, 0, 0, 0});
+    if (i % 7 == 0) stripTriangles.push_back({i, i + 1, i + kWidth, 0, 0, 0});
+    if (i % 11 == 0) stripTriangles.push_back({i, i + kWidth, i + 1, 0, 0, 0});
+  }
+  const struct {
+    const char* name;
+    const std::vector<PointIndex>& corners;
+    const TriangleList& triangles;
+    std::size_t pointCount;
+  } cases[] = {{"spread indices", spread, spreadTriangles, 8},
+               {"neighbouring indices", strip, stripTriangles, strip.size()}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MeshEdges edges(1, c.pointCount);
+    std::map<std::pair<PointIndex, PointIndex>, int> holders;  // by (low, high)
+    std::set<std::pair<PointIndex, PointIndex>> directed;
+    for (const MeshTriangle& t : c.triangles) {
+      const unsigned heldBefore = edges.AddTriangle(t.V1, t.V2, t.V3);
+      unsigned expectedHeld = 0;
+      unsigned bit = 1;
+      for (const auto& [start, end] : {std::pair{t.V1, t.V2}, std::pair{t.V2, t.V3},
+                                       std::pair{t.V3, t.V1}}) {
+        if (holders[{std::min(start, end), std::max(start, end)}]++ > 0) expectedHeld |= bit;
+        directed.insert({start, end});
+        bit <<= 1;
+      }
+      ASSERT_EQ(heldBefore, expectedHeld);
+    }
+    // Some pairs are held in one direction only, some by three or more triangles.
+    ASSERT_GT(holders.size(), 30u);
+    ASSERT_GT(std::count_if(holders.begin(), holders.end(),
+                            [&directed](const auto& pair) {
+                              const auto [low, high] = pair.first;
+                              return directed.count({low, high}) != directed.count({high, low});
+                            }),
+              5);
+    ASSERT_GT(std::count_if(holders.begin(), holders.end(),
+                            [](const auto& pair) { return pair.second > 3; }),
+              0);
+    for (const PointIndex u : c.corners) {
+      for (const PointIndex v : c.corners) {
+        if (u == v) continue;
+        const auto found = holders.find({std::min(u, v), std::max(u, v)});
+        const int expected = found == holders.end() ? 0 : std::min(found->second, 3);
+        ASSERT_EQ(edges.HolderCount(u, v), expected) << u << "-" << v;
+        ASSERT_EQ(edges.HasDirectedEdge(u, v), directed.count({u, v}) == 1) << u << "-" << v;
+      }
     }
   }
 }
