@@ -183,8 +183,11 @@ void RedrawExecute(Document& doc, UserInterface& ui, FontMetrics& metrics) {
   doc.LegendPending = false;  // a scatter picture that waited for its legend is replaced
   MetafileRecorder measure(doc.ImageWidth, doc.ImageHeight, metrics);
   const Layout layout = SearchMargin(doc, ui, measure, x, y);
-  RequireWithinPictureBudget(LeastContourPictureBytes(doc.DataPoints, doc.Mesh, layout.Step, WorkOf(doc, layout)));
+  const std::uint64_t least = LeastContourPictureBytes(doc.DataPoints, doc.Mesh, layout.Step, WorkOf(doc, layout));
+  RequireWithinPictureBudget(least);
   MetafileRecorder recorder(doc.ImageWidth, doc.ImageHeight, metrics, kKeepPensAndBrushes);
+  // Half as much again for the contour lines, which the estimate leaves out.
+  recorder.ReserveBytes(least + least / 2);
   DrawContourPicture(doc, ui, recorder, layout);
   doc.SetPicture(recorder.Finish(), doc.ImageWidth, doc.ImageHeight, layout.Area);
 }

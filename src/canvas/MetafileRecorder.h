@@ -53,6 +53,10 @@ class MetafileRecorder final : public Canvas {
 
   // Recording past `bytes` throws PictureTooLarge (kMaxPictureBytes unless set lower).
   void SetByteLimit(std::uint64_t bytes) { byteLimit_ = bytes; }
+  // Room for a recording expected to grow this large, so that a picture of many megabytes is
+  // not copied each time it outgrows its buffer. Pages of the room not yet written take no
+  // memory; an expectation beyond the byte limit reserves up to the limit.
+  void ReserveBytes(std::uint64_t bytes) { bytes_.reserve(static_cast<std::size_t>(std::min(bytes, byteLimit_))); }
 
   int Width() const { return width_; }
   int Height() const { return height_; }
