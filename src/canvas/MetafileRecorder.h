@@ -13,6 +13,7 @@
 // would store the inclusive box instead). The player, and every converter, reads them so.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
