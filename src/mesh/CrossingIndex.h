@@ -62,19 +62,18 @@ class CrossingIndex {
                         EntryAt entryAt, MeshEdge* crossed) const {
     return buckets.AnyOf(place, [&](EdgeBuckets::FiledEdge edge) {
       // Half the edges near a segment end at one of its ends, so they share it: told by the
-      // positions alone, without loading their points.
-      if ((edge.Start == segment.A) | (edge.Start == segment.B) | (edge.End == segment.A) |
-          (edge.End == segment.B)) {
-        return false;
-      }
+      // positions alone. Most of the others miss the segment's box. Which of the two an edge
+      // is, is random, so both are asked and one branch taken: the points of a nearby edge
+      // are in the cache anyway.
+      const bool shares = (edge.Start == segment.A) | (edge.Start == segment.B) |
+                          (edge.End == segment.A) | (edge.End == segment.B);
       const PointTree::Entry& c = entryAt(edge.Start);
       const PointTree::Entry& d = entryAt(edge.End);
-      // One branch for the box test: most edges of a place miss the segment's box.
       const bool apart = (std::max(c.X, d.X) < segment.MinX) |
                          (std::min(c.X, d.X) > segment.MaxX) |
                          (std::max(c.Y, d.Y) < segment.MinY) | (std::min(c.Y, d.Y) > segment.MaxY);
-      if (apart || !Crosses(segment.AX, segment.AY, segment.BX, segment.BY, c.X, c.Y, c.Index,
-                            d.X, d.Y, d.Index)) {
+      if (shares | apart || !Crosses(segment.AX, segment.AY, segment.BX, segment.BY, c.X, c.Y,
+                                     c.Index, d.X, d.Y, d.Index)) {
         return false;
       }
       if (crossed) *crossed = {c.Index, d.Index};

@@ -24,11 +24,14 @@ class EdgeBuckets {
   // one did.
   template <class Test>
   bool AnyOf(int place, Test test) const {
-    for (std::int32_t id = newest_[place]; id != kNoChunk; id = ChunkAt(id).Next) {
+    for (std::int32_t id = newest_[place]; id != kNoChunk;) {
       const Chunk& chunk = ChunkAt(id);
-      for (int i = 0; i < chunk.Count; ++i) {
+      // Read once: the test writes through pointers the compiler cannot tell apart.
+      const int count = chunk.Count;
+      for (int i = 0; i < count; ++i) {
         if (test(chunk.Edges[i])) return true;
       }
+      id = chunk.Next;
     }
     return false;
   }
@@ -43,8 +46,10 @@ class EdgeBuckets {
   static constexpr int kChunksPerBlock = 4096;
   static constexpr std::int32_t kNoChunk = -1;
 
+  // Ids are never negative here; unsigned, the block and slot are a shift and a mask.
   Chunk& ChunkAt(std::int32_t id) const {
-    return blocks_[id / kChunksPerBlock][id % kChunksPerBlock];
+    const auto unsignedId = static_cast<std::uint32_t>(id);
+    return blocks_[unsignedId / kChunksPerBlock][unsignedId % kChunksPerBlock];
   }
   std::int32_t NewChunk(std::int32_t next);
 

@@ -113,6 +113,13 @@ class EdgeLine {
     return y > lineY ? 1 : (y < lineY ? -1 : 0);
   }
 
+  // SideOf(x, y) == side for side +1 or -1, without branches: the difference of two
+  // doubles has the sign of their comparison (and is 0 only when they are equal).
+  bool IsOnSide(double x, double y, int side) const {
+    const double offset = vertical_ ? x - xP_ : y - (slope_ * x + intercept_);
+    return offset * side > 0;
+  }
+
   bool Vertical() const { return vertical_; }
   double XOfVertical() const { return xP_; }
   double Slope() const { return slope_; }

@@ -47,7 +47,8 @@ class PointGrid {
   double RowStart(int row) const { return minY_ + row * cellSize_; }
   int SlotOf(Cell cell) const { return Slot(cell); }
   int SlotCount() const { return columns_ * rows_; }
-  // The entries of one cell, as a range of positions.
+  // The entries of one cell, as a range of positions; the cells of a row follow one another,
+  // left to right, so CellBegin of one cell to CellEnd of a later one in its row covers both.
   int CellBegin(Cell cell) const { return starts_[Slot(cell)]; }
   int CellEnd(Cell cell) const { return starts_[Slot(cell) + 1]; }
   const PointTree::Entry& EntryAt(int position) const { return entries_[position]; }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 namespace tarn {
 
@@ -18,9 +20,13 @@ int NodeSlotsFor(int count) {
   return slots;
 }
 
+// Below this many points a second thread costs more than the half of the tree it builds.
+constexpr int kEntriesForTwoThreads = 1 << 16;
+
 }  // namespace
 
-PointTree::PointTree(const PointList& points) : positions_(points.size(), -1) {
+PointTree::PointTree(const PointList& points, bool mayUseSecondThread)
+    : positions_(points.size(), -1) {
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Points& p = points[i];
     if (!std::isfinite(p.X) || !std::isfinite(p.Y)) continue;
@@ -33,21 +39,36 @@ PointTree::PointTree(const PointList& points) : positions_(points.size(), -1) {
   ranges_.resize(slots);
   splits_.resize(slots);
   axes_.resize(slots);
-  Build(0, RootRange());
+  const bool twoThreads = mayUseSecondThread &&
+                          static_cast<int>(entries_.size()) >= kEntriesForTwoThreads &&
+                          std::thread::hardware_concurrency() > 1;
+  Build(0, RootRange(), twoThreads);
   for (std::size_t position = 0; position < entries_.size(); ++position) {
     positions_[entries_[position].Index] = static_cast<std::int32_t>(position);
   }
 }
 
-void PointTree::Build(int node, Range range) {
+// The two halves of a node share nothing (their entries, nodes and slots of every array
+// are apart), so they may be built on two threads: the tree is the same.
+void PointTree::Build(int node, Range range, bool twoThreads) {
   const Box box = BoxOf(range);
   boxes_[node] = box;
   ranges_[node] = range;
   if (IsLeaf(range)) return;
   const Axis axis = box.MaxX - box.MinX >= box.MaxY - box.MinY ? kAxisX : kAxisY;
   SplitAt(node, range, axis);
-  Build(LowerChild(node), LowerHalf(range));
-  Build(UpperChild(node), UpperHalf(range));
+  if (twoThreads) {
+    try {
+      std::thread lower([this, node, range] { Build(LowerChild(node), LowerHalf(range), false); });
+      Build(UpperChild(node), UpperHalf(range), false);
+      lower.join();
+      return;
+    } catch (const std::system_error&) {
+      // No thread to be had: both halves are built here.
+    }
+  }
+  Build(LowerChild(node), LowerHalf(range), false);
+  Build(UpperChild(node), UpperHalf(range), false);
 }
 
 PointTree::Box PointTree::BoxOf(Range range) const {

@@ -10,6 +10,7 @@
 //
 // Each node keeps the tight box of its entries (for distance bounds); the split values
 // also cut the plane into closed leaf regions that cover it without gaps (for the edges).
+// A large tree builds the two halves of its root on two threads, to the same result.
 #pragma once
 
 #include <cstdint>
@@ -40,7 +41,8 @@ class PointTree {
   };
   enum Axis : std::uint8_t { kAxisX = 0, kAxisY = 1 };
 
-  explicit PointTree(const PointList& points);
+  // `mayUseSecondThread` false keeps the build on the calling thread (the tree is the same).
+  explicit PointTree(const PointList& points, bool mayUseSecondThread = true);
 
   bool Empty() const { return entries_.empty(); }
   Range RootRange() const { return {0, static_cast<std::int32_t>(entries_.size())}; }
@@ -68,7 +70,7 @@ class PointTree {
   double MaxAbsY() const { return maxAbsY_; }
 
  private:
-  void Build(int node, Range range);
+  void Build(int node, Range range, bool twoThreads);
   Box BoxOf(Range range) const;
   void SplitAt(int node, Range range, Axis axis);
 

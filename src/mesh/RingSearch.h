@@ -53,14 +53,17 @@ class RingSearch {
   template <class Keep>
   void CollectRing(const Midpoint& m, PointGrid::Block block, Keep& keep);
   template <class Keep>
-  void CollectCell(const Midpoint& m, PointGrid::Cell cell, Keep& keep);
+  void CollectCells(const Midpoint& m, PointGrid::Cell first, PointGrid::Cell last, Keep& keep);
   template <class Consider, class Accept>
   bool DecideBelow(double radius, Consider& consider, Accept& accept, PointIndex& found,
                    double& distance);
 
   const PointGrid& grid_;
   const PointIndex* tieOrder_;
+  // The first pendingCount_ are the points collected and not yet decided; the rest is room,
+  // so that a point is written before keep decides whether it counts (no branch).
   std::vector<Candidate> pending_;
+  std::size_t pendingCount_ = 0;
 };
 
 template <class Keep, class Consider, class Accept>
@@ -69,7 +72,7 @@ RingSearch::Outcome RingSearch::FindFirst(const Midpoint& m, int maxRings, Keep 
                                           double& distance, double& decidedBelow) {
   decidedBelow = -std::numeric_limits<double>::infinity();
   if (grid_.Empty()) return Outcome::Undecided;
-  pending_.clear();
+  pendingCount_ = 0;
   const PointGrid::Cell centre = grid_.CellOf(m.X, m.Y);
   for (int rings = 0; rings <= maxRings; ++rings) {
     const PointGrid::Block block{centre, rings};
@@ -86,21 +89,42 @@ RingSearch::Outcome RingSearch::FindFirst(const Midpoint& m, int maxRings, Keep 
 template <class Consider, class Accept>
 bool RingSearch::DecideBelow(double radius, Consider& consider, Accept& accept,
                              PointIndex& found, double& distance) {
-  const auto below = std::partition(pending_.begin(), pending_.end(),
-                                    [radius](const Candidate& c) { return c.Distance < radius; });
-  std::sort(pending_.begin(), below,
-            [this](const Candidate& a, const Candidate& b) { return Before(a, b); });
-  for (auto candidate = pending_.begin(); candidate != below; ++candidate) {
+  const auto first = pending_.begin();
+  const auto last = first + static_cast<std::ptrdiff_t>(pendingCount_);
+  // Partitioned without branches (which side a point falls on is random); the order
+  // within either part does not matter.
+  auto below = first;
+  for (auto candidate = first; candidate != last; ++candidate) {
+    const Candidate moved = *candidate;
+    *candidate = *below;
+    *below = moved;
+    below += moved.Distance < radius ? 1 : 0;
+  }
+  // Most searches take the first point asked, so the nearest is picked out by one scan and
+  // the rest sorted only if it is refused; (distance, tie key) orders the points totally.
+  const auto before = [this](const Candidate& a, const Candidate& b) { return Before(a, b); };
+  if (first != below) {
+    auto nearest = first;
+    for (auto candidate = first + 1; candidate != below; ++candidate) {
+      nearest = before(*candidate, *nearest) ? candidate : nearest;
+    }
+    std::swap(*first, *nearest);
+  }
+  for (auto candidate = first; candidate != below; ++candidate) {
+    if (candidate == first + 1) std::sort(candidate, below, before);
     if (!consider(candidate->Entry) || !accept(candidate->Entry.Index)) continue;
     found = candidate->Entry.Index;
     distance = candidate->Distance;
     return true;
   }
-  pending_.erase(pending_.begin(), below);
+  std::move(below, last, first);
+  pendingCount_ -= static_cast<std::size_t>(below - first);
   return false;
 }
 
-// The cells at exactly `block.Rings` steps from the centre (the centre itself for 0).
+// The cells at exactly `block.Rings` steps from the centre (the centre itself for 0). The
+// cells of a row lie next to each other in the grid's list, so a row of the ring is read as
+// one range. The order of collection does not matter: the points are sorted before use.
 template <class Keep>
 void RingSearch::CollectRing(const Midpoint& m, PointGrid::Block block, Keep& keep) {
   const PointGrid::Cell c = block.Centre;
@@ -110,21 +134,30 @@ void RingSearch::CollectRing(const Midpoint& m, PointGrid::Block block, Keep& ke
   for (int y = bottom; y <= top; ++y) {
     const bool edgeRow = y == c.Y - r || y == c.Y + r;
     if (edgeRow) {
-      for (int x = left; x <= right; ++x) CollectCell(m, {x, y}, keep);
+      CollectCells(m, {left, y}, {right, y}, keep);
       continue;
     }
-    if (c.X - r >= 0) CollectCell(m, {c.X - r, y}, keep);
-    if (r > 0 && c.X + r < grid_.Columns()) CollectCell(m, {c.X + r, y}, keep);
+    if (c.X - r >= 0) CollectCells(m, {c.X - r, y}, {c.X - r, y}, keep);
+    if (r > 0 && c.X + r < grid_.Columns()) CollectCells(m, {c.X + r, y}, {c.X + r, y}, keep);
   }
 }
 
+// The cells from `first` to `last` along one row.
 template <class Keep>
-void RingSearch::CollectCell(const Midpoint& m, PointGrid::Cell cell, Keep& keep) {
-  const int end = grid_.CellEnd(cell);
-  for (int position = grid_.CellBegin(cell); position < end; ++position) {
+void RingSearch::CollectCells(const Midpoint& m, PointGrid::Cell first, PointGrid::Cell last,
+                              Keep& keep) {
+  const int begin = grid_.CellBegin(first);
+  const int end = grid_.CellEnd(last);
+  const std::size_t room = pendingCount_ + static_cast<std::size_t>(end - begin);
+  if (pending_.size() < room) pending_.resize(2 * room);
+  Candidate* const out = pending_.data();
+  std::size_t count = pendingCount_;
+  for (int position = begin; position < end; ++position) {
     const PointTree::Entry& entry = grid_.EntryAt(position);
-    if (keep(entry)) pending_.push_back({MidpointDistance(m, entry.X, entry.Y), entry});
+    out[count] = {MidpointDistance(m, entry.X, entry.Y), entry};
+    count += keep(entry) ? 1 : 0;
   }
+  pendingCount_ = count;
 }
 
 }  // namespace tarn

@@ -35,12 +35,10 @@ class ThirdCornerRules {
   bool MayHold(const PointTree::Box& box) const;
   bool Consider(const PointTree::Entry& entry);
   // The fixed part of Consider: strictly on the far side, not a corner of the triangle.
+  // Without branches: the side refuses half the points of a cell at random.
   bool MayJoin(const PointTree::Entry& entry) const {
-    if (entry.Index == ends_[0] || entry.Index == ends_[1] || entry.Index == opposite_) {
-      return false;
-    }
-    const int side = line_.SideOf(entry.X, entry.Y);
-    return side != 0 && side != sideOfOpposite_;
+    return line_.IsOnSide(entry.X, entry.Y, -sideOfOpposite_) & (entry.Index != ends_[0]) &
+           (entry.Index != ends_[1]) & (entry.Index != opposite_);
   }
   bool Accept(PointIndex k);
   // Grows whenever MayHold becomes stricter.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <memory>
@@ -86,6 +87,70 @@ TEST(SpatialIndexTest, FarSideKeepsEveryBoxWithAFarPoint) {
     }
   }
   EXPECT_GT(dropped, 1000);
+}
+
+// A large tree is built on two threads; it must be the tree one thread builds, node for
+// node, also where equal coordinates straddle the splits.
+TEST(SpatialIndexTest, TreeBuiltOnTwoThreadsIsTheTreeOfOne) {
+  for (const PointList& points :
+       {testing::UniformPoints(150000, 3), testing::LatticePoints(150000, 40, 4)}) {
+    const PointTree shared(points);
+    const PointTree alone(points, false);
+    ASSERT_EQ(shared.NodeCount(), alone.NodeCount());
+    for (int node = 0; node < alone.NodeCount(); ++node) {
+      const PointTree::Range range = alone.NodeRange(node);
+      ASSERT_EQ(shared.NodeRange(node).Begin, range.Begin) << node;
+      ASSERT_EQ(shared.NodeRange(node).End, range.End) << node;
+      const PointTree::Box& a = shared.NodeBox(node);
+      const PointTree::Box& b = alone.NodeBox(node);
+      ASSERT_TRUE(a.MinX == b.MinX && a.MinY == b.MinY && a.MaxX == b.MaxX && a.MaxY == b.MaxY)
+          << node;
+      if (PointTree::IsLeaf(range)) continue;
+      ASSERT_EQ(shared.SplitAxis(node), alone.SplitAxis(node)) << node;
+      ASSERT_EQ(shared.SplitValue(node), alone.SplitValue(node)) << node;
+    }
+    for (int position = 0; position < static_cast<int>(points.size()); ++position) {
+      ASSERT_EQ(shared.EntryAt(position).Index, alone.EntryAt(position).Index) << position;
+    }
+  }
+}
+
+// The branch-free side test of the near search says what SideOf says, for every kind of
+// line: ordinary, vertical, as steep as floats allow, and at the largest coordinates; for
+// points on the line, next to it by one float step, and anywhere.
+TEST(SpatialIndexTest, IsOnSideAgreesWithSideOf) {
+  constexpr float kHuge = 3e38f;
+  const struct {
+    Points P, Q;
+  } lines[] = {
+      {{0, 0, 0}, {3, 1, 0}},          {{-2.5f, 7, 0}, {-2.5f, -1, 0}},
+      {{0, 0, 0}, {1e-45f, kHuge, 0}}, {{-kHuge, kHuge, 0}, {kHuge, -kHuge, 0}},
+      {{1, 1, 0}, {1.0000001f, 9, 0}}, {{0.1f, 0.7f, 0}, {0.3f, 2.1f, 0}},
+  };
+  std::mt19937 random(17);
+  int onLine = 0;
+  for (const auto& [p, q] : lines) {
+    const EdgeLine line(p, q);
+    std::vector<Points> points{p, q, {0, 0, 0}, {-1, 0, 0}, {1, 0, 0}};
+    std::uniform_real_distribution<float> t(-1.0f, 2.0f), anywhere(-10.0f, 10.0f);
+    for (int i = 0; i < 2000; ++i) {
+      const float s = t(random);
+      Points k{p.X + s * (q.X - p.X), p.Y + s * (q.Y - p.Y), 0};
+      if (i % 3 == 1) k.Y = std::nextafter(k.Y, i % 2 ? INFINITY : -INFINITY);
+      if (i % 3 == 2) k = {anywhere(random) * std::fabs(p.X - q.X + 1),
+                           anywhere(random) * std::fabs(p.Y - q.Y + 1), 0};
+      points.push_back(k);
+    }
+    for (const Points& k : points) {
+      const int side = line.SideOf(k);
+      onLine += side == 0;
+      for (const int wanted : {-1, 1}) {
+        ASSERT_EQ(line.IsOnSide(k.X, k.Y, wanted), side == wanted)
+            << p.X << "," << p.Y << " " << q.X << "," << q.Y << " at " << k.X << "," << k.Y;
+      }
+    }
+  }
+  EXPECT_GT(onLine, 100) << "the test must reach points the side test puts on the line";
 }
 
 // Both edge indexes answer CrossesMesh exactly as a scan of every triangle does, including
