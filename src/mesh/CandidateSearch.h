@@ -76,11 +76,10 @@ class CandidateSearch {
 
   // For the heap: true if `a` comes out after `b`. Nodes before points on equal keys,
   // points by tie key.
-  PointIndex TieKey(PointIndex index) const { return tieOrder_ ? tieOrder_[index] : index; }
   bool Later(const Item& a, const Item& b) const {
     if (a.Key != b.Key) return a.Key > b.Key;
     if (IsPoint(a) != IsPoint(b)) return IsPoint(a);
-    return IsPoint(a) ? TieKey(PointOf(a)) > TieKey(PointOf(b)) : a.Id > b.Id;
+    return IsPoint(a) ? tieOrder_.KeyOf(PointOf(a)) > tieOrder_.KeyOf(PointOf(b)) : a.Id > b.Id;
   }
   auto LaterOrder() const {
     return [this](const Item& a, const Item& b) { return Later(a, b); };
@@ -105,7 +104,7 @@ class CandidateSearch {
   void Descend(const Midpoint& m, MayHold& mayHold, Consider& consider);
 
   const PointTree& tree_;
-  const PointIndex* tieOrder_;
+  TieOrder tieOrder_;
   std::vector<Item> heap_;
   const std::size_t* learned_ = nullptr;
 };

@@ -25,6 +25,17 @@ inline double PointDistance(const Points& i, const Points& j) {
 }
 
 // The midpoint ((xp + xq)/2, (yp + yq)/2) of an edge, in the rounding MidpointDistance uses.
+// How two points at equal distance are put in order: by the index the caller gave them, which
+// for points renumbered by place is `original[index]`, else the index itself.
+class TieOrder {
+ public:
+  explicit TieOrder(const PointIndex* original = nullptr) : original_(original) {}
+  PointIndex KeyOf(PointIndex index) const { return original_ ? original_[index] : index; }
+
+ private:
+  const PointIndex* original_;
+};
+
 struct Midpoint {
   double X;
   double Y;

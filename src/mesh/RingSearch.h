@@ -44,10 +44,9 @@ class RingSearch {
     double Distance;
     PointTree::Entry Entry;
   };
-  PointIndex TieKey(PointIndex index) const { return tieOrder_ ? tieOrder_[index] : index; }
   bool Before(const Candidate& a, const Candidate& b) const {
     if (a.Distance != b.Distance) return a.Distance < b.Distance;
-    return TieKey(a.Entry.Index) < TieKey(b.Entry.Index);
+    return tieOrder_.KeyOf(a.Entry.Index) < tieOrder_.KeyOf(b.Entry.Index);
   }
 
   template <class Keep>
@@ -59,7 +58,7 @@ class RingSearch {
                    double& distance);
 
   const PointGrid& grid_;
-  const PointIndex* tieOrder_;
+  TieOrder tieOrder_;
   // The first pendingCount_ are the points collected and not yet decided; the rest is room,
   // so that a point is written before keep decides whether it counts (no branch).
   std::vector<Candidate> pending_;
